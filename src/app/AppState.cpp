@@ -1,0 +1,10 @@
+#include "app/AppState.h"
+
+AppState &appState() {
+    static AppState state;
+    return state;
+}
+
+void resetAppState() {
+    appState() = AppState();
+}

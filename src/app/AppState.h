@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/ModEntry.h"
+#include "app/ModTable.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// The tool's working state for the whole run, shared by every subsystem. There is exactly
+// one instance; tests put it back to empty with resetAppState().
+struct AppState {
+    QString exePath;
+    QString modFolderPath;
+    QString configFilePath;
+    QString otherCommands;
+    ModTable modsMP;
+    ModTable modsSP;
+    ModTable modsGlobal;
+    QString selectedSetFile;
+    QStringList setFileNames;
+    QVector<ModEntry> loadedMP;
+    QVector<ModEntry> loadedSP;
+    QVector<ModEntry> loadedGlobal;
+    QString loadedOtherCommands;
+    QString newSetName;
+};
+
+AppState &appState();
+void resetAppState();

@@ -1,0 +1,14 @@
+#include "app/MainWindow.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[]) {
+    QApplication application(argc, argv);
+    int status = 0;
+    {
+        MainWindow window;
+        window.show();
+        status = application.exec();
+    }
+    return status;
+}

@@ -1,0 +1,4 @@
+#include "config/GameConfigEditor.h"
+
+void loadGameConfig(MainWindowForm &, QWidget *) {}
+void saveGameConfig(MainWindowForm &, QWidget *) {}

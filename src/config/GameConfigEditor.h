@@ -1,0 +1,7 @@
+#pragma once
+
+class MainWindowForm;
+class QWidget;
+
+void loadGameConfig(MainWindowForm &form, QWidget *window);
+void saveGameConfig(MainWindowForm &form, QWidget *window);

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+// The folder of the tool's own executable, where options.ini and "Set Files" live.
+QString applicationDirPath();
+
+// Lets a test stand a temporary folder in for the executable's folder; an empty path
+// goes back to the real one.
+void setApplicationDirPathOverride(const QString &path);
+
+} // namespace platform

@@ -1,0 +1,3 @@
+#include "setfiles/SetFileCreation.h"
+
+void createSetFile(MainWindowForm &, QWidget *) {}

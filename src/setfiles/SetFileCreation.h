@@ -1,0 +1,6 @@
+#pragma once
+
+class MainWindowForm;
+class QWidget;
+
+void createSetFile(MainWindowForm &form, QWidget *window);

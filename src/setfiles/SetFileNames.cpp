@@ -1,0 +1,3 @@
+#include "setfiles/SetFileNames.h"
+
+void refreshSetFileNames() {}

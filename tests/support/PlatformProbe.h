@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/DetachedStart.h"
+#include "platform/FileDialogs.h"
+#include "platform/MessageBoxes.h"
+
+#include <QList>
+#include <QVector>
+
+#include <functional>
+
+class QFileDialog;
+class QWidget;
+
+// Takes the place of everything a test must not really do: message boxes are recorded
+// instead of shown, a process exit is recorded instead of ending the test runner, file
+// dialogs are answered from a queue, and starts are recorded (and, unless a fake outcome
+// is set, really carried out). It also empties the tool's shared state.
+class PlatformProbe {
+public:
+    PlatformProbe();
+    ~PlatformProbe();
+    PlatformProbe(const PlatformProbe &) = delete;
+    PlatformProbe &operator=(const PlatformProbe &) = delete;
+
+    QVector<platform::MessageRecord> messages;
+    QVector<int> exits;
+    QVector<platform::DetachedStartRequest> starts;
+
+    // Runs when a message box would be shown, after it was recorded.
+    std::function<void(QWidget *parent, const platform::MessageRecord &)> onMessage;
+
+    // Answers for the next file dialogs, in order; a dialog with no queued answer is cancelled.
+    QList<platform::FileDialogAnswer> fileDialogAnswers;
+    // Runs with each prepared file dialog before it is answered, to inspect it.
+    std::function<void(QFileDialog *)> onFileDialog;
+
+    // When set, starts are only recorded and give this outcome.
+    bool fakeStarts = false;
+    platform::DetachedStartOutcome fakeStartOutcome{true, QString()};
+};
