@@ -5,6 +5,29 @@
 #include <QStringConverter>
 #include <QTextStream>
 
+#include <algorithm>
+
+namespace {
+QString headerFor(const QString &section) {
+    return QLatin1Char('[') + section + QLatin1Char(']');
+}
+
+bool isHeaderOf(const IniLine &line, const QString &header) {
+    return line.kind == IniLine::LineSection && line.text.startsWith(header);
+}
+
+bool isEntryFor(const IniLine &line, const QString &key) {
+    return line.kind == IniLine::LineEntry && line.text.size() > key.size() &&
+           line.text.at(key.size()) == QLatin1Char('=') && line.text.startsWith(key);
+}
+
+// The one section name a header can match when that name holds no "]".
+QString indexedSectionName(const QString &text) {
+    const int close = text.indexOf(QLatin1Char(']'));
+    return close < 0 ? QString() : text.mid(1, close - 1);
+}
+} // namespace
+
 int IniLine::kindOf(const QString &text) {
     if (text.isEmpty())
         return LineBlank;
@@ -43,60 +66,114 @@ void IniFile::load(const QString &path) {
     }
 }
 
-int IniFile::findSection(const QString &section) const {
-    const QString header = QLatin1Char('[') + section + QLatin1Char(']');
-    for (int i = 0; i < lines.size(); ++i) {
-        if (lines.at(i).kind == IniLine::LineSection && lines.at(i).text.startsWith(header))
-            return i;
+void IniFile::indexLine(int lineNumber) const {
+    const IniLine &line = lines.at(lineNumber);
+    if (line.kind == IniLine::LineSection) {
+        headerLines.append(lineNumber);
+        const QString name = indexedSectionName(line.text);
+        if (!name.isNull() && !firstHeaderByName.contains(name))
+            firstHeaderByName.insert(name, lineNumber);
+        return;
     }
-    return -1;
+    if (line.kind != IniLine::LineEntry || headerLines.isEmpty())
+        return;
+    const int equals = line.text.indexOf(QLatin1Char('='));
+    if (equals < 0)
+        return;
+    QHash<QString, int> &keys = firstEntryByKey[headerLines.last()];
+    const QString key = line.text.left(equals);
+    if (!keys.contains(key))
+        keys.insert(key, lineNumber);
 }
 
-bool IniFile::isEntryFor(const IniLine &line, const QString &key) const {
-    return line.kind == IniLine::LineEntry && line.text.size() > key.size() &&
-           line.text.at(key.size()) == QLatin1Char('=') && line.text.startsWith(key);
+void IniFile::buildIndex() const {
+    firstHeaderByName.clear();
+    firstEntryByKey.clear();
+    headerLines.clear();
+    for (int i = 0; i < lines.size(); ++i)
+        indexLine(i);
+    indexValid = true;
+}
+
+void IniFile::append(const IniLine &line) {
+    lines.append(line);
+    if (indexValid)
+        indexLine(lines.size() - 1);
+}
+
+IniFile::Location IniFile::locate(const QString &section, const QString &key) const {
+    // A name holding the delimiter could match at more than one place in a line; those
+    // rare lookups take the plain scan.
+    if (section.contains(QLatin1Char(']')) || key.contains(QLatin1Char('=')))
+        return locateByScanning(section, key);
+    return locateByIndex(section, key);
+}
+
+IniFile::Location IniFile::locateByScanning(const QString &section, const QString &key) const {
+    Location location;
+    const QString header = headerFor(section);
+    for (int i = 0; i < lines.size() && location.header < 0; ++i) {
+        if (isHeaderOf(lines.at(i), header))
+            location.header = i;
+    }
+    if (location.header < 0)
+        return location;
+    for (int i = location.header + 1; i < lines.size(); ++i) {
+        if (lines.at(i).kind == IniLine::LineSection) {
+            location.sectionEnd = i;
+            return location;
+        }
+        if (location.entry < 0 && isEntryFor(lines.at(i), key))
+            location.entry = i;
+    }
+    location.sectionEnd = lines.size();
+    return location;
+}
+
+IniFile::Location IniFile::locateByIndex(const QString &section, const QString &key) const {
+    if (!indexValid)
+        buildIndex();
+    Location location;
+    location.header = firstHeaderByName.value(section, -1);
+    if (location.header < 0)
+        return location;
+    location.entry = firstEntryByKey.value(location.header).value(key, -1);
+    const auto next = std::upper_bound(headerLines.cbegin(), headerLines.cend(), location.header);
+    location.sectionEnd = next == headerLines.cend() ? lines.size() : *next;
+    return location;
 }
 
 QString IniFile::value(const QString &section, const QString &key, const QString &defaultValue) {
     statusCode = StatusOk;
-    const int header = findSection(section);
-    if (header < 0) {
+    const Location location = locate(section, key);
+    if (location.header < 0) {
         statusCode = StatusNoSection;
         return defaultValue;
     }
-    for (int i = header + 1; i < lines.size(); ++i) {
-        const IniLine &line = lines.at(i);
-        if (line.kind == IniLine::LineSection)
-            break;
-        if (isEntryFor(line, key))
-            return line.text.mid(key.size() + 1);
+    if (location.entry < 0) {
+        statusCode = StatusNoKey;
+        return defaultValue;
     }
-    statusCode = StatusNoKey;
-    return defaultValue;
+    return lines.at(location.entry).text.mid(key.size() + 1);
 }
 
 void IniFile::setValue(const QString &section, const QString &key, const QString &value) {
     statusCode = StatusOk;
     const IniLine entry{key + QLatin1Char('=') + value, IniLine::LineEntry};
-    const int header = findSection(section);
-    if (header < 0) {
+    const Location location = locate(section, key);
+    if (location.header < 0) {
         statusCode = StatusNoSection;
-        lines.append(IniLine{QLatin1Char('[') + section + QLatin1Char(']'), IniLine::LineSection});
-        lines.append(entry);
-        return;
+        append(IniLine{headerFor(section), IniLine::LineSection});
+        append(entry);
+    } else if (location.entry >= 0) {
+        // The text up to the key's "=" stays the same, so the index stays valid.
+        lines[location.entry].text = entry.text;
+    } else if (location.sectionEnd == lines.size()) {
+        append(entry);
+    } else {
+        lines.insert(location.sectionEnd, entry);
+        indexValid = false;
     }
-    for (int i = header + 1; i < lines.size(); ++i) {
-        IniLine &line = lines[i];
-        if (line.kind == IniLine::LineSection) {
-            lines.insert(i, entry);
-            return;
-        }
-        if (isEntryFor(line, key)) {
-            line.text = entry.text;
-            return;
-        }
-    }
-    lines.append(entry);
 }
 
 // Written to a temporary file beside the target and renamed over it only when complete,

@@ -2,6 +2,7 @@
 
 #include "ini/IniLine.h"
 
+#include <QHash>
 #include <QString>
 #include <QVector>
 
@@ -31,11 +32,31 @@ public:
     QString errorText() const { return lastErrorText; }
 
 private:
+    // Where a key stands: its section's header line, its own line (or -1), and the line
+    // where the section ends (the next header, or the line count).
+    struct Location {
+        int header = -1;
+        int entry = -1;
+        int sectionEnd = -1;
+    };
+
     void load(const QString &path);
-    int findSection(const QString &section) const;
-    bool isEntryFor(const IniLine &line, const QString &key) const;
+    void append(const IniLine &line);
+    Location locate(const QString &section, const QString &key) const;
+    Location locateByScanning(const QString &section, const QString &key) const;
+    Location locateByIndex(const QString &section, const QString &key) const;
+    void buildIndex() const;
+    void indexLine(int lineNumber) const;
 
     QVector<IniLine> lines;
     int statusCode = StatusOk;
     QString lastErrorText;
+
+    // Lookups would otherwise scan from the first line every time, which is quadratic for
+    // files of thousands of entries. The index is built on first use, kept up to date while
+    // lines are appended, and dropped when a line is inserted in the middle.
+    mutable bool indexValid = false;
+    mutable QHash<QString, int> firstHeaderByName;
+    mutable QHash<int, QHash<QString, int>> firstEntryByKey; // per header line
+    mutable QVector<int> headerLines;                        // ascending
 };
