@@ -1,6 +1,55 @@
 #include "locations/LocationStartup.h"
 
-bool settleLocations(QWidget *) {
+#include "locations/LocationSettings.h"
+#include "locations/OptionsDialog.h"
+#include "platform/MessageBoxes.h"
+#include "platform/PathChecks.h"
+#include "platform/ProcessExit.h"
+
+#include <QCoreApplication>
+
+namespace {
+QString locationsTitle() {
+    return QCoreApplication::translate("MainWindow", "Varnhold locations");
+}
+
+bool storedLocationsUsable() {
+    if (!platform::entryExists(optionsIniPath()))
+        return false;
+    loadLocations();
+    return locationsExist();
+}
+
+// The run goes on with the locations in memory; the user only learns that the next start
+// will not find them.
+void saveLocationsOrWarn(QWidget *window) {
+    const LocationsSaveResult result = saveLocations();
+    if (result.saved)
+        return;
+    platform::showWarning(window, locationsTitle(),
+                          QCoreApplication::translate("MainWindow", "Cannot write file %1:\n%2.")
+                              .arg(optionsIniPath(), result.errorText));
+}
+} // namespace
+
+bool settleLocations(QWidget *window) {
+    if (!storedLocationsUsable()) {
+        defaultLocations();
+        if (!locationsKnown()) {
+            platform::showInformation(
+                window, locationsTitle(),
+                QCoreApplication::translate("MainWindow", "Varnhold could not be located."));
+            if (runOptionsDialog(window) != OptionsDialog::Stored) {
+                platform::exitProcess(0);
+                return false;
+            }
+        }
+    }
+    saveLocationsOrWarn(window);
     return true;
 }
-void changeLocations(QWidget *) {}
+
+void changeLocations(QWidget *window) {
+    if (runOptionsDialog(window) == OptionsDialog::Stored)
+        saveLocationsOrWarn(window);
+}

@@ -1,0 +1,77 @@
+#include "locations/LocationSettings.h"
+
+#include "app/AppState.h"
+#include "ini/IniFile.h"
+#include "platform/ApplicationFolder.h"
+#include "platform/Environment.h"
+#include "platform/PathChecks.h"
+
+namespace {
+const QString pathsSection = QStringLiteral("Paths");
+const QString executableKey = QStringLiteral("ExecutablePath");
+const QString modFolderKey = QStringLiteral("ModFolderPath");
+const QString configFileKey = QStringLiteral("ConfigFilePath");
+const QString missingValue = QStringLiteral("ERROR");
+
+const QString defaultExecutablePath = QStringLiteral("C:/Program Files/Varnhold/varnhold.exe");
+const QString defaultModFolderPath = QStringLiteral("C:/Program Files/Varnhold/mods");
+const QString configBelowHome = QStringLiteral("/My Documents/Varnhold 2.3/config");
+
+QString existingEntryOrEmpty(const QString &path) {
+    return platform::entryExists(path) ? path : QString();
+}
+
+QString existingFolderOrEmpty(const QString &path) {
+    return platform::folderExists(path) ? path : QString();
+}
+} // namespace
+
+QString optionsIniPath() {
+    return platform::applicationDirPath() + QStringLiteral("/options.ini");
+}
+
+void loadLocations() {
+    IniFile ini(optionsIniPath());
+    AppState &state = appState();
+    state.exePath = ini.value(pathsSection, executableKey, missingValue);
+    state.modFolderPath = ini.value(pathsSection, modFolderKey, missingValue);
+    state.configFilePath = ini.value(pathsSection, configFileKey, missingValue);
+}
+
+QString defaultConfigFilePath() {
+    const QString homePath = platform::environmentValue(QStringLiteral("homepath"));
+    const QString homeDrive = platform::environmentValue(QStringLiteral("homedrive"));
+    return homeDrive + homePath + configBelowHome;
+}
+
+void defaultLocations() {
+    AppState &state = appState();
+    state.exePath = existingEntryOrEmpty(defaultExecutablePath);
+    state.modFolderPath = existingFolderOrEmpty(defaultModFolderPath);
+    state.configFilePath = existingEntryOrEmpty(defaultConfigFilePath());
+}
+
+LocationsSaveResult saveLocations() {
+    const QString path = optionsIniPath();
+    const AppState &state = appState();
+    IniFile ini(path);
+    ini.setValue(pathsSection, executableKey, state.exePath);
+    ini.setValue(pathsSection, modFolderKey, state.modFolderPath);
+    ini.setValue(pathsSection, configFileKey, state.configFilePath);
+    ini.save(path);
+    if (ini.status() == IniFile::StatusOk)
+        return LocationsSaveResult{};
+    return LocationsSaveResult{false, ini.errorText()};
+}
+
+bool locationsExist() {
+    const AppState &state = appState();
+    return platform::entryExists(state.exePath) && platform::folderExists(state.modFolderPath) &&
+           platform::entryExists(state.configFilePath);
+}
+
+bool locationsKnown() {
+    const AppState &state = appState();
+    return !state.exePath.isEmpty() && !state.modFolderPath.isEmpty() &&
+           !state.configFilePath.isEmpty();
+}

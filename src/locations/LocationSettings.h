@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+// The three game locations live in the shared state (exePath, modFolderPath,
+// configFilePath); these operations move them between there and options.ini.
+
+struct LocationsSaveResult {
+    bool saved = true;
+    QString errorText; // the system's reason when options.ini could not be written
+};
+
+// options.ini beside the tool's executable, recomputed on every call so that a test's
+// stand-in folder is honoured.
+QString optionsIniPath();
+
+// Reads the three locations; anything missing or unreadable becomes the text "ERROR",
+// which then fails the existence checks.
+void loadLocations();
+
+// Replaces all three locations by the game's usual places, each emptied when nothing is there.
+void defaultLocations();
+
+// The usual place of the game's configuration file below the user's home folder, with the
+// environment's separators kept exactly as they are.
+QString defaultConfigFilePath();
+
+// Writes the three locations into the "Paths" section, keeping every other line of the file.
+LocationsSaveResult saveLocations();
+
+// Whether the executable, the mod folder and the configuration file all exist, checked in
+// that order.
+bool locationsExist();
+
+// Whether none of the three locations is empty.
+bool locationsKnown();

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDialog>
+
+class OptionsDialogForm;
+class QFileDialog;
+class QLineEdit;
+
+// Lets the user see and change the three game locations. OK takes the three texts into the
+// shared state and ends with 0 only when all three exist; Cancel ends with 1. Escape and the
+// title-bar close end with 0 through QDialog's own rejection.
+class OptionsDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    enum Result { Stored = 0, Cancelled = 1 };
+
+    explicit OptionsDialog(QWidget *parent = nullptr);
+    ~OptionsDialog() override;
+
+private slots:
+    void on_browseConfig_clicked();
+    void on_buttonBox_rejected();
+    void on_buttonBox_accepted();
+    void on_browseModDir_clicked();
+    void on_browseExecutable_clicked();
+
+private:
+    void fillFromLocations();
+    void storeLocations();
+    // Runs a prepared file dialog and, when the user picked something, puts it into `field`.
+    void browseInto(QFileDialog *fileDialog, QLineEdit *field);
+    QFileDialog *newFileDialog(const QString &startFolder);
+
+    OptionsDialogForm *ui;
+};
+
+// Shows a fresh locations dialog modally over `parent` and returns its result; the dialog
+// and its file dialogs are gone when this returns.
+int runOptionsDialog(QWidget *parent);

@@ -1,0 +1,424 @@
+#include "DefaultGamePlace.h"
+#include "ModalDialogDriver.h"
+#include "PlatformProbe.h"
+#include "TestAppFolder.h"
+
+#include "app/AppState.h"
+#include "app/MainWindow.h"
+#include "ini/IniFile.h"
+#include "locations/LocationSettings.h"
+#include "locations/LocationStartup.h"
+#include "locations/OptionsDialog.h"
+#include "platform/ApplicationFolder.h"
+
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+const QByteArray defaultOptionsIni = "[Paths]\n"
+                                     "ExecutablePath=C:/Program Files/Varnhold/varnhold.exe\n"
+                                     "ModFolderPath=C:/Program Files/Varnhold/mods\n"
+                                     "ConfigFilePath=C:/Users/player/My Documents/Varnhold 2.3/"
+                                     "config\n";
+
+QByteArray optionsIni(const QString &exe, const QString &modFolder, const QString &config) {
+    return QStringLiteral("[Paths]\nExecutablePath=%1\nModFolderPath=%2\nConfigFilePath=%3\n")
+        .arg(exe, modFolder, config)
+        .toUtf8();
+}
+
+void pressButton(OptionsDialog *dialog, QDialogButtonBox::StandardButton which) {
+    dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))->button(which)->click();
+}
+
+void expectDefaults() {
+    QCOMPARE(appState().exePath, DefaultGamePlace::exePath());
+    QCOMPARE(appState().modFolderPath, DefaultGamePlace::modFolder());
+    QCOMPARE(appState().configFilePath, DefaultGamePlace::configPath());
+}
+} // namespace
+
+class LocationSettingsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void defaultConfigPathKeepsEnvironmentText_data();
+    void defaultConfigPathKeepsEnvironmentText();
+    void defaultsKeepOnlyWhatExists_data();
+    void defaultsKeepOnlyWhatExists();
+
+    void firstStartAtDefaultPlaceWritesDefaults();
+    void firstStartElsewhereAsksAndCancelEndsWithZero();
+    void firstStartElsewhereTakesDialogPaths();
+    void escapeAtStartSavesWhatVariablesHold();
+    void cancelAtStartLeavesOldOptionsIniUntouched();
+
+    void unusableStoredLocationsTakeDefaults_data();
+    void unusableStoredLocationsTakeDefaults();
+    void validStoredLocationsAreKeptAndRewritten_data();
+    void validStoredLocationsAreKeptAndRewritten();
+    void rewriteKeepsUnrelatedLines();
+
+    void unwritableOptionsIniWarnsOnceAndGoesOn_data();
+    void unwritableOptionsIniWarnsOnceAndGoesOn();
+};
+
+void LocationSettingsTest::defaultConfigPathKeepsEnvironmentText_data() {
+    QTest::addColumn<QByteArray>("drive");
+    QTest::addColumn<QByteArray>("path");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("backslashes kept")
+        << QByteArray("C:") << QByteArray("\\Users\\player")
+        << QStringLiteral("C:\\Users\\player/My Documents/Varnhold 2.3/config");
+    QTest::newRow("non-ASCII home")
+        << QByteArray("D:") << QStringLiteral("\\Users\\Jörg").toUtf8()
+        << QStringLiteral("D:\\Users\\Jörg/My Documents/Varnhold 2.3/config");
+    QTest::newRow("not set") << QByteArray() << QByteArray()
+                             << QStringLiteral("/My Documents/Varnhold 2.3/config");
+}
+
+void LocationSettingsTest::defaultConfigPathKeepsEnvironmentText() {
+    QFETCH(QByteArray, drive);
+    QFETCH(QByteArray, path);
+    QFETCH(QString, expected);
+    PlatformProbe probe;
+    TestAppFolder folder;
+    DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
+    if (drive.isNull()) {
+        qunsetenv("HOMEDRIVE");
+        qunsetenv("HOMEPATH");
+    } else {
+        DefaultGamePlace::setHome(drive, path);
+    }
+    QCOMPARE(defaultConfigFilePath(), expected);
+    if (expected.startsWith(QLatin1Char('/')))
+        return; // would name a file below the root
+
+    // The same text passes the existence check when something stands there.
+    TestAppFolder::writeFile(expected, "x");
+    defaultLocations();
+    QCOMPARE(appState().configFilePath, expected);
+}
+
+void LocationSettingsTest::defaultsKeepOnlyWhatExists_data() {
+    QTest::addColumn<QString>("exeEntry");
+    QTest::addColumn<QString>("modEntry");
+    QTest::addColumn<QString>("configEntry");
+    QTest::addColumn<bool>("exeKept");
+    QTest::addColumn<bool>("modKept");
+    QTest::addColumn<bool>("configKept");
+    // What stands at each default place: "file", "folder" or "" for nothing.
+    QTest::newRow("all there") << "file"
+                               << "folder"
+                               << "file" << true << true << true;
+    QTest::newRow("nothing there") << ""
+                                   << ""
+                                   << "" << false << false << false;
+    QTest::newRow("executable missing") << ""
+                                        << "folder"
+                                        << "file" << false << true << true;
+    QTest::newRow("config missing") << "file"
+                                    << "folder"
+                                    << "" << true << true << false;
+    QTest::newRow("folders at file places pass") << "folder"
+                                                 << "folder"
+                                                 << "folder" << true << true << true;
+    QTest::newRow("file at mod folder place fails") << "file"
+                                                    << "file"
+                                                    << "file" << true << false << true;
+}
+
+void LocationSettingsTest::defaultsKeepOnlyWhatExists() {
+    QFETCH(QString, exeEntry);
+    QFETCH(QString, modEntry);
+    QFETCH(QString, configEntry);
+    QFETCH(bool, exeKept);
+    QFETCH(bool, modKept);
+    QFETCH(bool, configKept);
+    PlatformProbe probe;
+    TestAppFolder folder;
+    DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
+    const auto put = [](const QString &what, const QString &path) {
+        if (what == QLatin1String("folder"))
+            QDir().mkpath(path);
+        else if (what == QLatin1String("file"))
+            TestAppFolder::writeFile(path, "x");
+    };
+    put(exeEntry, DefaultGamePlace::exePath());
+    put(modEntry, DefaultGamePlace::modFolder());
+    put(configEntry, DefaultGamePlace::configPath());
+    appState().exePath = QStringLiteral("stale");
+    appState().modFolderPath = QStringLiteral("stale");
+    appState().configFilePath = QStringLiteral("stale");
+
+    defaultLocations();
+
+    QCOMPARE(appState().exePath, exeKept ? DefaultGamePlace::exePath() : QString());
+    QCOMPARE(appState().modFolderPath, modKept ? DefaultGamePlace::modFolder() : QString());
+    QCOMPARE(appState().configFilePath, configKept ? DefaultGamePlace::configPath() : QString());
+}
+
+void LocationSettingsTest::firstStartAtDefaultPlaceWritesDefaults() {
+    PlatformProbe probe;
+    TestAppFolder folder;
+    DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
+    DefaultGamePlace::create();
+
+    MainWindow window;
+
+    QVERIFY(window.startupCompleted());
+    QVERIFY(probe.messages.isEmpty());
+    QVERIFY(probe.exits.isEmpty());
+    QCOMPARE(TestAppFolder::readFile(folder.optionsIniPath()), defaultOptionsIni);
+    expectDefaults();
+}
+
+void LocationSettingsTest::firstStartElsewhereAsksAndCancelEndsWithZero() {
+    PlatformProbe probe;
+    TestAppFolder folder;
+    DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
+    QStringList events;
+    probe.onMessage = [&events](QWidget *, const platform::MessageRecord &) {
+        events << QStringLiteral("box");
+    };
+    ModalDialogDriver driver;
+    driver.whenShown<OptionsDialog>([&events](OptionsDialog *dialog) {
+        events << QStringLiteral("dialog");
+        pressButton(dialog, QDialogButtonBox::Cancel);
+    });
+
+    MainWindow window;
+
+    QCOMPARE(events, QStringList({QStringLiteral("box"), QStringLiteral("dialog")}));
+    QCOMPARE(probe.messages.size(), 1);
+    QCOMPARE(probe.messages.at(0).kind, platform::MessageKind::Information);
+    QCOMPARE(probe.messages.at(0).title, QStringLiteral("Varnhold locations"));
+    QCOMPARE(probe.messages.at(0).text, QStringLiteral("Varnhold could not be located."));
+    QCOMPARE(probe.exits, QVector<int>{0});
+    QVERIFY(!window.startupCompleted());
+    QVERIFY(!QFile::exists(folder.optionsIniPath()));
+    QVERIFY(!driver.leftOpen);
+}
+
+void LocationSettingsTest::firstStartElsewhereTakesDialogPaths() {
+    PlatformProbe probe;
+    TestAppFolder folder;
+    folder.createGame();
+    DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
+    DefaultGamePlace::createExecutable(); // only part of the game at the default place
+    ModalDialogDriver driver;
+    driver.whenShown<OptionsDialog>([&folder](OptionsDialog *dialog) {
+        dialog->findChild<QLineEdit *>(QStringLiteral("executablePath"))->setText(folder.exePath());
+        dialog->findChild<QLineEdit *>(QStringLiteral("modFolder"))->setText(folder.modFolder());
+        dialog->findChild<QLineEdit *>(QStringLiteral("ConfigFile"))->setText(folder.configPath());
+        pressButton(dialog, QDialogButtonBox::Ok);
+    });
+
+    MainWindow window;
+
+    QCOMPARE(driver.shownCount, 1);
+    QVERIFY(!driver.leftOpen);
+    QCOMPARE(probe.messages.size(), 1);
+    QVERIFY(probe.exits.isEmpty());
+    QVERIFY(window.startupCompleted());
+    QCOMPARE(TestAppFolder::readFile(folder.optionsIniPath()),
+             optionsIni(folder.exePath(), folder.modFolder(), folder.configPath()));
+}
+
+// Escape is the toolkit's own rejection and counts as 0, so start-up goes on with what the
+// variables hold: here the emptied defaults.
+void LocationSettingsTest::escapeAtStartSavesWhatVariablesHold() {
+    PlatformProbe probe;
+    TestAppFolder folder;
+    DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
+    DefaultGamePlace::createModFolder();
+    ModalDialogDriver driver;
+    driver.whenShown<OptionsDialog>(
+        [](OptionsDialog *dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+    QWidget window;
+
+    QVERIFY(settleLocations(&window));
+
+    QCOMPARE(driver.shownCount, 1);
+    QVERIFY(!driver.leftOpen);
+    QVERIFY(probe.exits.isEmpty());
+    QCOMPARE(TestAppFolder::readFile(folder.optionsIniPath()),
+             optionsIni(QString(), DefaultGamePlace::modFolder(), QString()));
+}
+
+void LocationSettingsTest::cancelAtStartLeavesOldOptionsIniUntouched() {
+    PlatformProbe probe;
+    TestAppFolder folder;
+    DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
+    const QByteArray old = "; kept\n[Paths]\nExecutablePath=gone.exe\n";
+    TestAppFolder::writeFile(folder.optionsIniPath(), old);
+    ModalDialogDriver driver;
+    driver.whenShown<OptionsDialog>(
+        [](OptionsDialog *dialog) { pressButton(dialog, QDialogButtonBox::Cancel); });
+    QWidget window;
+
+    QVERIFY(!settleLocations(&window));
+
+    QCOMPARE(probe.exits, QVector<int>{0});
+    QCOMPARE(probe.messages.size(), 1);
+    QCOMPARE(TestAppFolder::readFile(folder.optionsIniPath()), old);
+}
+
+void LocationSettingsTest::unusableStoredLocationsTakeDefaults_data() {
+    QTest::addColumn<QString>("content");
+    // %1, %2, %3: an existing executable, mod folder and configuration file elsewhere.
+    QTest::newRow("executable since deleted") << QStringLiteral(
+        "[Paths]\nExecutablePath=%1.deleted\nModFolderPath=%2\nConfigFilePath=%3\n");
+    QTest::newRow("mod folder gone")
+        << QStringLiteral("[Paths]\nExecutablePath=%1\nModFolderPath=%2/gone\nConfigFilePath=%3\n");
+    QTest::newRow("config gone") << QStringLiteral(
+        "[Paths]\nExecutablePath=%1\nModFolderPath=%2\nConfigFilePath=%3.gone\n");
+    QTest::newRow("config key missing")
+        << QStringLiteral("[Paths]\nExecutablePath=%1\nModFolderPath=%2\n%3\n");
+    QTest::newRow("executable key missing")
+        << QStringLiteral("[Paths]\n%1\nModFolderPath=%2\nConfigFilePath=%3\n");
+    QTest::newRow("keys in another section")
+        << QStringLiteral("[Other]\nExecutablePath=%1\nModFolderPath=%2\nConfigFilePath=%3\n");
+    QTest::newRow("mod folder names a file") << QStringLiteral(
+        "[Paths]\nExecutablePath=%1\nModFolderPath=%3\nConfigFilePath=%3\n; %2\n");
+    QTest::newRow("empty file") << QString();
+}
+
+void LocationSettingsTest::unusableStoredLocationsTakeDefaults() {
+    QFETCH(QString, content);
+    PlatformProbe probe;
+    TestAppFolder folder;
+    folder.createGame();
+    DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
+    DefaultGamePlace::create();
+    if (!content.isEmpty())
+        content = content.arg(folder.exePath(), folder.modFolder(), folder.configPath());
+    TestAppFolder::writeFile(folder.optionsIniPath(), content.toUtf8());
+    QWidget window;
+
+    QVERIFY(settleLocations(&window));
+
+    // All three are replaced, also those that were still valid.
+    expectDefaults();
+    QVERIFY(probe.messages.isEmpty());
+    IniFile check(folder.optionsIniPath());
+    QCOMPARE(check.value("Paths", "ExecutablePath", "ERROR"), DefaultGamePlace::exePath());
+    QCOMPARE(check.value("Paths", "ModFolderPath", "ERROR"), DefaultGamePlace::modFolder());
+    QCOMPARE(check.value("Paths", "ConfigFilePath", "ERROR"), DefaultGamePlace::configPath());
+}
+
+void LocationSettingsTest::validStoredLocationsAreKeptAndRewritten_data() {
+    QTest::addColumn<QString>("exe");
+    QTest::addColumn<QString>("modFolder");
+    // %1 the stand-in game, %2 its mod folder, %3 its game folder.
+    QTest::newRow("usual") << "%1"
+                           << "%2";
+    QTest::newRow("executable names a folder") << "%3"
+                                               << "%2";
+    QTest::newRow("empty mod folder is the working folder") << "%1" << QString();
+}
+
+void LocationSettingsTest::validStoredLocationsAreKeptAndRewritten() {
+    QFETCH(QString, exe);
+    QFETCH(QString, modFolder);
+    PlatformProbe probe;
+    TestAppFolder folder;
+    folder.createGame();
+    DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
+    DefaultGamePlace::create(); // must not be taken
+    const auto fill = [&folder](const QString &text) {
+        return QString(text)
+            .replace(QLatin1String("%1"), folder.exePath())
+            .replace(QLatin1String("%2"), folder.modFolder())
+            .replace(QLatin1String("%3"), folder.gameDir());
+    };
+    const QByteArray stored = optionsIni(fill(exe), fill(modFolder), folder.configPath());
+    TestAppFolder::writeFile(folder.optionsIniPath(), stored);
+    QWidget window;
+
+    QVERIFY(settleLocations(&window));
+
+    QVERIFY(probe.messages.isEmpty());
+    QCOMPARE(appState().exePath, fill(exe));
+    QCOMPARE(appState().modFolderPath, fill(modFolder));
+    QCOMPARE(appState().configFilePath, folder.configPath());
+    QCOMPARE(TestAppFolder::readFile(folder.optionsIniPath()), stored);
+}
+
+void LocationSettingsTest::rewriteKeepsUnrelatedLines() {
+    PlatformProbe probe;
+    TestAppFolder folder;
+    folder.createGame();
+    const QString stored = QStringLiteral("; written  by hand\n"
+                                          "[Other]\n"
+                                          "Key =  a    b\n"
+                                          "\n"
+                                          "[Paths]\n"
+                                          "ConfigFilePath=%3\n"
+                                          "Extra=1\n"
+                                          "ExecutablePath=%1\n"
+                                          "ModFolderPath=%2\n"
+                                          "[Tail]\n"
+                                          "X=y\n");
+    const QString expected = QStringLiteral("; written by hand\n"
+                                            "[Other]\n"
+                                            "Key = a b\n"
+                                            "\n"
+                                            "[Paths]\n"
+                                            "ConfigFilePath=%3\n"
+                                            "Extra=1\n"
+                                            "ExecutablePath=%1\n"
+                                            "ModFolderPath=%2\n"
+                                            "[Tail]\n"
+                                            "X=y\n");
+    TestAppFolder::writeFile(
+        folder.optionsIniPath(),
+        stored.arg(folder.exePath(), folder.modFolder(), folder.configPath()).toUtf8());
+
+    MainWindow window;
+
+    QVERIFY(window.startupCompleted());
+    QCOMPARE(TestAppFolder::readFile(folder.optionsIniPath()),
+             expected.arg(folder.exePath(), folder.modFolder(), folder.configPath()).toUtf8());
+}
+
+void LocationSettingsTest::unwritableOptionsIniWarnsOnceAndGoesOn_data() {
+    QTest::addColumn<bool>("folderAtOptionsIni");
+    QTest::newRow("folder stands at options.ini") << true;
+    QTest::newRow("tool folder below a regular file") << false;
+}
+
+void LocationSettingsTest::unwritableOptionsIniWarnsOnceAndGoesOn() {
+    QFETCH(bool, folderAtOptionsIni);
+    PlatformProbe probe;
+    TestAppFolder folder;
+    DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
+    DefaultGamePlace::create();
+    if (folderAtOptionsIni) {
+        QVERIFY(QDir().mkpath(folder.optionsIniPath()));
+    } else {
+        TestAppFolder::writeFile(folder.root() + QStringLiteral("/plain"), "x");
+        platform::setApplicationDirPathOverride(folder.root() + QStringLiteral("/plain/app"));
+    }
+    const QString optionsPath = optionsIniPath();
+
+    MainWindow window;
+
+    QVERIFY(window.startupCompleted());
+    QVERIFY(probe.exits.isEmpty());
+    expectDefaults();
+    QCOMPARE(probe.messages.size(), 1);
+    const platform::MessageRecord &warning = probe.messages.at(0);
+    QCOMPARE(warning.kind, platform::MessageKind::Warning);
+    QCOMPARE(warning.title, QStringLiteral("Varnhold locations"));
+    const QString head = QStringLiteral("Cannot write file %1:\n").arg(optionsPath);
+    QVERIFY2(warning.text.startsWith(head), qPrintable(warning.text));
+    QVERIFY(warning.text.endsWith(QLatin1Char('.')));
+    QVERIFY(warning.text.size() > head.size() + 1); // the system's reason
+    QCOMPARE(QFileInfo(folder.optionsIniPath()).isDir(), folderAtOptionsIni);
+}
+
+QTEST_MAIN(LocationSettingsTest)
+#include "tst_locationsettings.moc"
