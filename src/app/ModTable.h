@@ -25,8 +25,35 @@ public:
     void setTicked(int index, bool ticked);
     int tickedCount() const { return ticked; }
 
+    // Sums over the ticked entries that stand before `index` (0 to size()), in logarithmic
+    // time: they place an entry's text among the texts of the ticked ones without walking
+    // the table.
+    int tickedCountBefore(int index) const;
+    qsizetype tickedNameLengthBefore(int index) const;
+    // The summed name lengths of all ticked entries.
+    qsizetype tickedNameLength() const { return tickedLength; }
+
+    // Changes with every append, clear and actual change of a tick flag. A new value is
+    // never handed out twice in a process, so a cache that remembers the revision it was
+    // built from knows whether it is still current.
+    quint64 revision() const { return revisionNumber; }
+
 private:
+    struct TickedSums {
+        qsizetype count = 0;
+        qsizetype length = 0;
+    };
+
+    TickedSums sumsBefore(int index) const;
+    void addToSums(int index, const TickedSums &delta);
+    void touch();
+
     QVector<ModEntry> entries;
     QHash<QString, int> firstIndexByName;
     int ticked = 0;
+    qsizetype tickedLength = 0;
+    // A Fenwick tree over the entries: node j (1-based) sums the ticked entries j - lowbit(j)
+    // to j - 1 (0-based). Stored 0-based, so node j sits at sumTree[j - 1].
+    QVector<TickedSums> sumTree;
+    quint64 revisionNumber = 0;
 };

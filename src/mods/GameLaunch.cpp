@@ -1,3 +1,20 @@
 #include "mods/GameLaunch.h"
 
-void launchGame(QWidget *) {}
+#include "mods/LaunchRequest.h"
+#include "platform/DetachedStart.h"
+#include "platform/MessageBoxes.h"
+#include "platform/ProcessExit.h"
+
+#include <QCoreApplication>
+
+void launchGame(QWidget *window) {
+    const platform::DetachedStartRequest request = buildLaunchRequest();
+    const platform::DetachedStartOutcome outcome = platform::startDetached(request);
+    if (!outcome.started) {
+        platform::showWarning(window, QStringLiteral("Halvane v5"),
+                              QCoreApplication::translate("MainWindow", "Cannot start %1:\n%2.")
+                                  .arg(request.program, outcome.errorText));
+        return;
+    }
+    platform::exitProcess(0);
+}

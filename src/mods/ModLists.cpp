@@ -1,8 +1,83 @@
 #include "mods/ModLists.h"
 
-bool scanModFolders(QWidget *) {
-    return true;
+#include "app/AppState.h"
+#include "app/MainWindowForm.h"
+#include "mods/ModCatalogue.h"
+#include "mods/ModViews.h"
+#include "platform/MessageBoxes.h"
+#include "platform/ProcessExit.h"
+
+#include <QCoreApplication>
+#include <QTreeWidget>
+
+namespace {
+QTreeWidget *modList(MainWindowForm &form, ModGroup group) {
+    switch (group) {
+    case ModGroup::Multiplay:
+        return form.listMP;
+    case ModGroup::Campaign:
+        return form.listSP;
+    case ModGroup::Global:
+        break;
+    }
+    return form.listGlobal;
 }
-void populateModLists(MainWindowForm &) {}
-void modItemChanged(MainWindowForm &, ModTable &, QTreeWidgetItem *, int) {}
-void otherCommandsChanged(MainWindowForm &, const QString &) {}
+
+QTreeWidgetItem *uncheckedItem(const QString &name) {
+    auto *item = new QTreeWidgetItem();
+    item->setText(0, name);
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    item->setCheckState(0, Qt::Unchecked);
+    return item;
+}
+
+// The items are made before they join the list, so that no itemChanged is emitted per item;
+// what those signals would have done to the table (every entry unticked) is done here.
+int addItems(QTreeWidget *list, ModTable &table) {
+    QList<QTreeWidgetItem *> items;
+    items.reserve(table.size());
+    for (int index = 0; index < table.size(); ++index) {
+        items.append(uncheckedItem(table.at(index).name));
+        table.setTicked(index, false);
+    }
+    list->addTopLevelItems(items);
+    return int(items.size());
+}
+} // namespace
+
+bool scanModFolders(QWidget *window) {
+    const ModFolderScan scan = scanModSubfolders(appState().modFolderPath);
+    if (scan.complete)
+        return true;
+    platform::showWarning(window, QStringLiteral("Varnhold locations"),
+                          QCoreApplication::translate("MainWindow", "The mod folder %1 is missing.")
+                              .arg(scan.missingFolder));
+    platform::exitProcess(missingSubfolderStatus(scan.missingGroup));
+    return false;
+}
+
+void populateModLists(MainWindowForm &form) {
+    int added = 0;
+    for (const ModGroup group : allModGroups)
+        added += addItems(modList(form, group), modTable(group));
+    if (added > 0)
+        ModViews::of(form).itemsAdded();
+}
+
+void modItemChanged(MainWindowForm &form, ModTable &table, QTreeWidgetItem *item, int column) {
+    const bool ticked = item->data(column, Qt::CheckStateRole).toInt() == Qt::Checked;
+    const int index = table.indexOf(item->data(column, Qt::DisplayRole).toString());
+    ModViews::of(form).itemChanged(table, index, ticked);
+}
+
+void otherCommandsChanged(MainWindowForm &form, const QString &text) {
+    ModViews::of(form).otherCommandsChanged(text);
+}
+
+void refreshSelectedMods(MainWindowForm &form) {
+    ModViews::of(form).refreshSelectedMods();
+}
+
+void refreshCommandLine(MainWindowForm &form) {
+    ModViews::of(form).refreshCommandLine();
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "mods/ModGroup.h"
+
+#include <QString>
+#include <QStringList>
+
+// How a scan of the mod folder ended.
+struct ModFolderScan {
+    bool complete = true;
+    // When not complete: the first subfolder found missing, with its full path.
+    ModGroup missingGroup = ModGroup::Multiplay;
+    QString missingFolder;
+};
+
+// Appends the mods of "/multiplay", "/campaign" and "/global" under modFolderPath to their
+// tables, in that order. Stops at the first subfolder that does not exist; the tables of the
+// earlier ones are filled by then.
+ModFolderScan scanModSubfolders(const QString &modFolderPath);
+
+// The plain, visible files of a folder by name ignoring case, every extension included.
+// Names holding a line break are left out: a set file keeps one name per line, so such a
+// name could never be stored or read back intact.
+QStringList listModFileNames(const QString &folderPath);

@@ -1,0 +1,158 @@
+#include "ModsTestTool.h"
+
+#include <QFileInfo>
+#include <QPushButton>
+#include <QtTest>
+
+class GameLaunchTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void nothingTickedStartsTheGameWithNoArguments();
+    void everyTickedModIsOneWholeArgument();
+    void otherOptionsAreSplitByTheQuotingRules_data();
+    void otherOptionsAreSplitByTheQuotingRules();
+    void failedStartWarnsAndKeepsTheToolAsItWas();
+    void systemReasonIsShownAsGiven();
+    void programWithoutFolderStartsInTheCurrentFolder();
+};
+
+namespace {
+QString realPath(const QString &path) {
+    return QFileInfo(path).canonicalFilePath();
+}
+
+void run(ModsTestTool &tool) {
+    QTest::mouseClick(tool.form().buttonRun, Qt::LeftButton);
+}
+} // namespace
+
+void GameLaunchTest::nothingTickedStartsTheGameWithNoArguments() {
+    ModsTestTool tool({QStringLiteral("a.zip")});
+    run(tool);
+    QCOMPARE(tool.probe.exits, QVector<int>{0});
+    QVERIFY(tool.probe.messages.isEmpty());
+    QVERIFY(tool.folder.waitForLaunches(1));
+    const QList<QStringList> launches = tool.folder.recordedLaunches();
+    QCOMPARE(launches.size(), 1);
+    QCOMPARE(launches.at(0), QStringList{realPath(tool.folder.gameDir())});
+}
+
+void GameLaunchTest::everyTickedModIsOneWholeArgument() {
+    const QString spaced = QStringLiteral("My Big Mod.zip");
+    const QString quoted = QStringLiteral("say \"hi\" \"\"\".pak");
+    const QString accented = QStringLiteral("Šárka ünïcode 日本.zip");
+    const QString loneQuote = QStringLiteral("half\"open.zip");
+    ModsTestTool tool({spaced, quoted, accented, QStringLiteral("unticked.zip")}, {loneQuote},
+                      {spaced});
+    ModsTestTool::tick(tool.form().listGlobal, spaced);
+    ModsTestTool::tick(tool.form().listSP, loneQuote);
+    ModsTestTool::tick(tool.form().listMP, quoted);
+    ModsTestTool::tick(tool.form().listMP, accented);
+    ModsTestTool::tick(tool.form().listMP, spaced);
+    tool.form().inputOtherCommands->setText(QStringLiteral("--save=/tmp/a/b"));
+    // The view keeps the names as they are.
+    QCOMPARE(tool.commandLine(), QStringLiteral("%BinaryPath% --mod_mp=My Big Mod.zip "
+                                                "--mod_mp=say \"hi\" \"\"\".pak "
+                                                "--mod_mp=Šárka ünïcode 日本.zip "
+                                                "--mod_ca=half\"open.zip --mod=My Big Mod.zip "
+                                                "--save=/tmp/a/b"));
+    run(tool);
+    QCOMPARE(tool.probe.exits, QVector<int>{0});
+    QVERIFY(tool.folder.waitForLaunches(1));
+    QCOMPARE(
+        tool.folder.recordedLaunches().at(0),
+        QStringList({realPath(tool.folder.gameDir()), QStringLiteral("--mod_mp=") + spaced,
+                     QStringLiteral("--mod_mp=") + quoted, QStringLiteral("--mod_mp=") + accented,
+                     QStringLiteral("--mod_ca=") + loneQuote, QStringLiteral("--mod=") + spaced,
+                     QStringLiteral("--save=/tmp/a/b")}));
+}
+
+void GameLaunchTest::otherOptionsAreSplitByTheQuotingRules_data() {
+    QTest::addColumn<QString>("otherCommands");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("quoted words") << QStringLiteral("-a \"two words\"")
+                                  << QStringList{QStringLiteral("-a"), QStringLiteral("two words")};
+    QTest::newRow("three quotes in a row")
+        << QStringLiteral("--title=\"\"\"Big\"\"\" -b")
+        << QStringList{QStringLiteral("--title=\"Big\""), QStringLiteral("-b")};
+    QTest::newRow("two quotes in a row")
+        << QStringLiteral("x\"\"y") << QStringList{QStringLiteral("xy")};
+    QTest::newRow("spaces only") << QStringLiteral("   ") << QStringList();
+    QTest::newRow("placeholder") << QStringLiteral("%BinaryPath%")
+                                 << QStringList{QStringLiteral("%BinaryPath%")};
+}
+
+void GameLaunchTest::otherOptionsAreSplitByTheQuotingRules() {
+    QFETCH(QString, otherCommands);
+    QFETCH(QStringList, arguments);
+    ModsTestTool tool({QStringLiteral("a.zip")});
+    ModsTestTool::tick(tool.form().listMP, QStringLiteral("a.zip"));
+    tool.form().inputOtherCommands->setText(otherCommands);
+    run(tool);
+    QCOMPARE(tool.probe.exits, QVector<int>{0});
+    QVERIFY(tool.folder.waitForLaunches(1));
+    QCOMPARE(tool.folder.recordedLaunches().at(0),
+             QStringList({realPath(tool.folder.gameDir()), QStringLiteral("--mod_mp=a.zip")}) +
+                 arguments);
+}
+
+void GameLaunchTest::failedStartWarnsAndKeepsTheToolAsItWas() {
+    ModsTestTool tool({QStringLiteral("a.zip")});
+    tool.window->show();
+    ModsTestTool::tick(tool.form().listMP, QStringLiteral("a.zip"));
+    tool.form().inputOtherCommands->setText(QStringLiteral("-x"));
+    const QString missing = tool.folder.gameDir() + QStringLiteral("/missing %2 game");
+    appState().exePath = missing;
+
+    run(tool);
+    QVERIFY(tool.probe.exits.isEmpty());
+    QCOMPARE(tool.probe.starts.size(), 1);
+    QCOMPARE(tool.probe.messages.size(), 1);
+    QCOMPARE(tool.probe.messages.at(0).kind, platform::MessageKind::Warning);
+    QCOMPARE(tool.probe.messages.at(0).title, QStringLiteral("Halvane v5"));
+    QCOMPARE(tool.probe.messages.at(0).text,
+             QStringLiteral("Cannot start %1:\nNo such file or directory.").arg(missing));
+    QVERIFY(tool.window->isVisible());
+    QCOMPARE(appState().exePath, missing);
+    QVERIFY(appState().modsMP.at(0).ticked);
+    QCOMPARE(tool.commandLine(), QStringLiteral("%BinaryPath% --mod_mp=a.zip -x"));
+    QCOMPARE(tool.selectedMods(), QStringLiteral("a.zip\n"));
+    QVERIFY(tool.folder.recordedLaunches().isEmpty());
+
+    // Once the executable is right again, the very same window starts the game.
+    appState().exePath = tool.folder.exePath();
+    run(tool);
+    QCOMPARE(tool.probe.exits, QVector<int>{0});
+    QVERIFY(tool.folder.waitForLaunches(1));
+    QCOMPARE(tool.folder.recordedLaunches().at(0),
+             QStringList({realPath(tool.folder.gameDir()), QStringLiteral("--mod_mp=a.zip"),
+                          QStringLiteral("-x")}));
+}
+
+void GameLaunchTest::systemReasonIsShownAsGiven() {
+    ModsTestTool tool;
+    tool.probe.fakeStarts = true;
+    tool.probe.fakeStartOutcome =
+        platform::DetachedStartOutcome{false, QStringLiteral("Exec format error")};
+    run(tool);
+    QVERIFY(tool.probe.exits.isEmpty());
+    QCOMPARE(tool.probe.messages.size(), 1);
+    QCOMPARE(tool.probe.messages.at(0).text,
+             QStringLiteral("Cannot start %1:\nExec format error.").arg(tool.folder.exePath()));
+}
+
+void GameLaunchTest::programWithoutFolderStartsInTheCurrentFolder() {
+    ModsTestTool tool;
+    tool.probe.fakeStarts = true;
+    appState().exePath = QStringLiteral("varnhold");
+    run(tool);
+    QCOMPARE(tool.probe.exits, QVector<int>{0});
+    QCOMPARE(tool.probe.starts.size(), 1);
+    QCOMPARE(tool.probe.starts.at(0).program, QStringLiteral("varnhold"));
+    QCOMPARE(tool.probe.starts.at(0).arguments, QStringList());
+    QCOMPARE(tool.probe.starts.at(0).workingDirectory, QString());
+}
+
+QTEST_MAIN(GameLaunchTest)
+#include "tst_gamelaunch.moc"

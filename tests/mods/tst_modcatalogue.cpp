@@ -1,0 +1,181 @@
+#include "ModsTestTool.h"
+
+#include "mods/ModCatalogue.h"
+
+#include <QDir>
+#include <QtTest>
+
+class ModCatalogueTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void listingOrderIgnoresCaseAndKeepsEveryExtension();
+    void foldersAndHiddenFilesAreLeftOut();
+    void namesWithLineBreaksAreLeftOut();
+    void namesStayExactlyAsListed();
+    void itemsAreCheckableUntickedAndInTableOrder();
+    void tablesAreAppendedToNotCleared();
+    void missingSubfolderWarnsThenEndsWithItsStatus_data();
+    void missingSubfolderWarnsThenEndsWithItsStatus();
+};
+
+namespace {
+QStringList itemTexts(QTreeWidget *list) {
+    QStringList texts;
+    for (int row = 0; row < list->topLevelItemCount(); ++row)
+        texts.append(list->topLevelItem(row)->text(0));
+    return texts;
+}
+
+QStringList tableNames(const ModTable &table) {
+    QStringList names;
+    for (const ModEntry &entry : table)
+        names.append(entry.name);
+    return names;
+}
+} // namespace
+
+void ModCatalogueTest::listingOrderIgnoresCaseAndKeepsEveryExtension() {
+    ModsTestTool tool({QStringLiteral("beta.zip"), QStringLiteral("Alpha.zip"),
+                       QStringLiteral("gamma.txt"), QStringLiteral("README"),
+                       QStringLiteral("Delta.PAK")});
+    const QStringList expected{QStringLiteral("Alpha.zip"), QStringLiteral("beta.zip"),
+                               QStringLiteral("Delta.PAK"), QStringLiteral("gamma.txt"),
+                               QStringLiteral("README")};
+    QCOMPARE(tableNames(appState().modsMP), expected);
+    QCOMPARE(itemTexts(tool.form().listMP), expected);
+}
+
+void ModCatalogueTest::foldersAndHiddenFilesAreLeftOut() {
+    PlatformProbe probe;
+    TestAppFolder folder;
+    folder.createReadyTool({}, {}, {QStringLiteral("g.zip"), QStringLiteral(".hidden.zip")});
+    const QString global = folder.modFolder() + QStringLiteral("/global");
+    QVERIFY(QDir().mkpath(global + QStringLiteral("/inner.zip")));
+    QVERIFY(QDir().mkpath(global + QStringLiteral("/.hiddenfolder")));
+    QVERIFY(QFile::link(global + QStringLiteral("/inner.zip"), global + QStringLiteral("/link")));
+
+    QCOMPARE(listModFileNames(global), QStringList{QStringLiteral("g.zip")});
+}
+
+void ModCatalogueTest::namesWithLineBreaksAreLeftOut() {
+    ModsTestTool tool({QStringLiteral("a.zip"), QStringLiteral("line\nbreak.zip"),
+                       QStringLiteral("carriage\rreturn.zip"), QStringLiteral("both\r\n.zip"),
+                       QStringLiteral("z.zip")});
+    const QStringList expected{QStringLiteral("a.zip"), QStringLiteral("z.zip")};
+    QCOMPARE(tableNames(appState().modsMP), expected);
+    QCOMPARE(itemTexts(tool.form().listMP), expected);
+}
+
+void ModCatalogueTest::namesStayExactlyAsListed() {
+    const QStringList names{QStringLiteral("  leading and trailing  "),
+                            QStringLiteral("-dash.zip"),
+                            QStringLiteral("My Mod.zip"),
+                            QStringLiteral("say \"hi\".zip"),
+                            QStringLiteral("tab\there.zip"),
+                            QStringLiteral("Ünïcödé Šárka.pak")};
+    ModsTestTool tool({}, names);
+    QStringList sorted = names;
+    std::sort(sorted.begin(), sorted.end(), [](const QString &a, const QString &b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    QCOMPARE(tableNames(appState().modsSP), sorted);
+    QCOMPARE(itemTexts(tool.form().listSP), sorted);
+}
+
+void ModCatalogueTest::itemsAreCheckableUntickedAndInTableOrder() {
+    ModsTestTool tool({QStringLiteral("m1.zip"), QStringLiteral("m2.zip")},
+                      {QStringLiteral("c1.zip")},
+                      {QStringLiteral("g1.zip"), QStringLiteral("m1.zip")});
+    const QList<QPair<QTreeWidget *, const ModTable *>> lists{
+        {tool.form().listMP, &appState().modsMP},
+        {tool.form().listSP, &appState().modsSP},
+        {tool.form().listGlobal, &appState().modsGlobal}};
+    for (const auto &[list, table] : lists) {
+        QCOMPARE(itemTexts(list), tableNames(*table));
+        for (int row = 0; row < list->topLevelItemCount(); ++row) {
+            QTreeWidgetItem *item = list->topLevelItem(row);
+            QVERIFY(item->flags().testFlag(Qt::ItemIsUserCheckable));
+            QVERIFY(item->flags().testFlag(Qt::ItemIsEnabled));
+            QCOMPARE(item->checkState(0), Qt::Unchecked);
+            QCOMPARE(item->childCount(), 0);
+            QVERIFY(!item->data(0, Qt::UserRole).isValid());
+            QVERIFY(!table->at(row).ticked);
+        }
+    }
+}
+
+void ModCatalogueTest::tablesAreAppendedToNotCleared() {
+    PlatformProbe probe;
+    TestAppFolder folder;
+    folder.createReadyTool({QStringLiteral("new.zip")}, {QStringLiteral("c.zip")});
+    appState().modsMP.append(QStringLiteral("kept.zip"));
+
+    const ModFolderScan scan = scanModSubfolders(folder.modFolder());
+    QVERIFY(scan.complete);
+    QCOMPARE(tableNames(appState().modsMP),
+             QStringList({QStringLiteral("kept.zip"), QStringLiteral("new.zip")}));
+    QCOMPARE(tableNames(appState().modsSP), QStringList{QStringLiteral("c.zip")});
+    QVERIFY(appState().modsGlobal.isEmpty());
+}
+
+void ModCatalogueTest::missingSubfolderWarnsThenEndsWithItsStatus_data() {
+    QTest::addColumn<QStringList>("removed");
+    QTest::addColumn<QString>("missing");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("multiplayScanned");
+    QTest::addColumn<int>("campaignScanned");
+    QTest::newRow("multiplay") << QStringList{QStringLiteral("multiplay")}
+                               << QStringLiteral("multiplay") << 2 << 0 << 0;
+    QTest::newRow("campaign") << QStringList{QStringLiteral("campaign")}
+                              << QStringLiteral("campaign") << 3 << 1 << 0;
+    QTest::newRow("global") << QStringList{QStringLiteral("global")} << QStringLiteral("global")
+                            << 1 << 1 << 2;
+    QTest::newRow("all three") << QStringList{QStringLiteral("multiplay"),
+                                              QStringLiteral("campaign"), QStringLiteral("global")}
+                               << QStringLiteral("multiplay") << 2 << 0 << 0;
+    QTest::newRow("campaign and global")
+        << QStringList{QStringLiteral("campaign"), QStringLiteral("global")}
+        << QStringLiteral("campaign") << 3 << 1 << 0;
+}
+
+void ModCatalogueTest::missingSubfolderWarnsThenEndsWithItsStatus() {
+    QFETCH(QStringList, removed);
+    QFETCH(QString, missing);
+    QFETCH(int, status);
+    QFETCH(int, multiplayScanned);
+    QFETCH(int, campaignScanned);
+
+    PlatformProbe probe;
+    TestAppFolder folder;
+    folder.createReadyTool({QStringLiteral("m.zip")},
+                           {QStringLiteral("c1.zip"), QStringLiteral("c2.zip")},
+                           {QStringLiteral("g.zip")});
+    for (const QString &subfolder : removed)
+        QVERIFY(QDir(folder.modFolder() + QLatin1Char('/') + subfolder).removeRecursively());
+    AppState &state = appState();
+    state.exePath = folder.exePath();
+    state.modFolderPath = folder.modFolder();
+    state.configFilePath = folder.configPath();
+    int exitsWhenWarned = -1;
+    probe.onMessage = [&](QWidget *, const platform::MessageRecord &) {
+        exitsWhenWarned = probe.exits.size();
+    };
+
+    MainWindow window;
+    QVERIFY(!window.startupCompleted());
+    QCOMPARE(probe.exits, QVector<int>{status});
+    QCOMPARE(probe.messages.size(), 1);
+    QCOMPARE(exitsWhenWarned, 0);
+    QCOMPARE(probe.messages.at(0).kind, platform::MessageKind::Warning);
+    QCOMPARE(probe.messages.at(0).title, QStringLiteral("Varnhold locations"));
+    QCOMPARE(probe.messages.at(0).text,
+             QStringLiteral("The mod folder %1/%2 is missing.").arg(folder.modFolder(), missing));
+    QCOMPARE(state.modsMP.size(), multiplayScanned);
+    QCOMPARE(state.modsSP.size(), campaignScanned);
+    QVERIFY(state.modsGlobal.isEmpty());
+    QCOMPARE(window.form().listMP->topLevelItemCount(), 0);
+}
+
+QTEST_MAIN(ModCatalogueTest)
+#include "tst_modcatalogue.moc"

@@ -1,0 +1,268 @@
+#include "app/AppState.h"
+#include "mods/LaunchRequest.h"
+#include "mods/ModOptionsCache.h"
+#include "mods/ModSelectionText.h"
+
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QtTest>
+
+class ModSelectionTextTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { resetAppState(); }
+    void cleanup() { resetAppState(); }
+
+    void tickedSumsMatchAWalkOverTheTable();
+    void revisionMovesOnlyWithTheContent();
+    void composesTheDocumentedCommandLine();
+    void nothingTickedLeavesASingleSpace();
+    void splicesTurnEachTextIntoTheNext();
+    void optionsCacheFollowsTicksAndNoticesOtherChanges();
+    void modArgumentListKeepsEveryNameWhole();
+    void splitCommandFollowsTheQuotingRules_data();
+    void splitCommandFollowsTheQuotingRules();
+    void launchRequestTakesProgramArgumentsAndFolder();
+    void gameWorkingFolder_data();
+    void gameWorkingFolder();
+};
+
+namespace {
+QString modName(QRandomGenerator &random, int number) {
+    // Lengths vary, so that sums of lengths and counts can not stand in for each other.
+    return QStringLiteral("m%1%2.zip")
+        .arg(number)
+        .arg(QString(random.bounded(12), QLatin1Char('x')));
+}
+
+void fillTable(ModTable &table, QRandomGenerator &random, int count) {
+    for (int i = 0; i < count; ++i)
+        table.append(modName(random, table.size()));
+}
+
+void tick(ModGroup group, const QStringList &names) {
+    for (const QString &name : names)
+        modTable(group).setTicked(modTable(group).indexOf(name), true);
+}
+} // namespace
+
+void ModSelectionTextTest::tickedSumsMatchAWalkOverTheTable() {
+    QRandomGenerator random(7);
+    ModTable table;
+    fillTable(table, random, 300);
+    for (int round = 0; round < 4; ++round) {
+        for (int i = 0; i < 200; ++i)
+            table.setTicked(random.bounded(table.size()), random.bounded(2) == 1);
+        // Entries appended after ticks must still add up.
+        fillTable(table, random, 37);
+        int count = 0;
+        qsizetype length = 0;
+        for (int index = 0; index <= table.size(); ++index) {
+            QCOMPARE(table.tickedCountBefore(index), count);
+            QCOMPARE(table.tickedNameLengthBefore(index), length);
+            if (index < table.size() && table.at(index).ticked) {
+                ++count;
+                length += table.at(index).name.size();
+            }
+        }
+        QCOMPARE(table.tickedCount(), count);
+        QCOMPARE(table.tickedNameLength(), length);
+    }
+}
+
+void ModSelectionTextTest::revisionMovesOnlyWithTheContent() {
+    ModTable &mp = appState().modsMP;
+    ModTable &global = appState().modsGlobal;
+    mp.append(QStringLiteral("a.zip"));
+    global.append(QStringLiteral("a.zip"));
+    QVERIFY(mp.revision() != global.revision());
+
+    const quint64 appended = mp.revision();
+    mp.setTicked(0, false);
+    QCOMPARE(mp.revision(), appended);
+    mp.setTicked(0, true);
+    const quint64 ticked = mp.revision();
+    QVERIFY(ticked != appended);
+    mp.setTicked(0, true);
+    QCOMPARE(mp.revision(), ticked);
+    mp.setTicked(0, false);
+    QVERIFY(mp.revision() != ticked);
+    QVERIFY(mp.revision() != appended);
+}
+
+void ModSelectionTextTest::composesTheDocumentedCommandLine() {
+    modTable(ModGroup::Multiplay).append(QStringLiteral("a.zip"));
+    modTable(ModGroup::Multiplay).append(QStringLiteral("b.zip"));
+    modTable(ModGroup::Multiplay).append(QStringLiteral("c.zip"));
+    modTable(ModGroup::Global).append(QStringLiteral("g.zip"));
+    tick(ModGroup::Global, {QStringLiteral("g.zip")});
+    tick(ModGroup::Multiplay, {QStringLiteral("b.zip"), QStringLiteral("a.zip")});
+    appState().otherCommands = QStringLiteral("-x");
+
+    QCOMPARE(composeModArguments(),
+             QStringLiteral(" --mod_mp=a.zip --mod_mp=b.zip --mod=g.zip -x"));
+    QCOMPARE(composeCommandLine(composeModOptions(), appState().otherCommands),
+             QStringLiteral("%BinaryPath% --mod_mp=a.zip --mod_mp=b.zip --mod=g.zip -x"));
+    QCOMPARE(composeSelectedMods(), QStringLiteral("a.zip\nb.zip\ng.zip\n"));
+}
+
+void ModSelectionTextTest::nothingTickedLeavesASingleSpace() {
+    modTable(ModGroup::Campaign).append(QStringLiteral("c.zip"));
+    QCOMPARE(composeModArguments(), QStringLiteral(" "));
+    QCOMPARE(composeCommandLine(composeModOptions(), QString()), QStringLiteral("%BinaryPath% "));
+    QCOMPARE(composeSelectedMods(), QString());
+    QCOMPARE(composeModArgumentList(), QStringList());
+}
+
+void ModSelectionTextTest::splicesTurnEachTextIntoTheNext() {
+    QRandomGenerator random(11);
+    for (const ModGroup group : allModGroups)
+        fillTable(modTable(group), random, 120);
+    QString selected = composeSelectedMods();
+    QString options = composeModOptions();
+    for (int step = 0; step < 1500; ++step) {
+        const ModGroup group = allModGroups[random.bounded(3)];
+        const int index = random.bounded(modTable(group).size());
+        const bool ticked = !modTable(group).at(index).ticked;
+        selectedModsSplice(group, index, ticked).applyTo(selected);
+        modOptionsSplice(group, index, ticked).applyTo(options);
+        modTable(group).setTicked(index, ticked);
+        QCOMPARE(selected, composeSelectedMods());
+        QCOMPARE(options, composeModOptions());
+    }
+}
+
+void ModSelectionTextTest::optionsCacheFollowsTicksAndNoticesOtherChanges() {
+    QRandomGenerator random(13);
+    for (const ModGroup group : allModGroups)
+        fillTable(modTable(group), random, 80);
+    ModOptionsCache cache;
+    for (int step = 0; step < 800; ++step) {
+        const ModGroup group = allModGroups[random.bounded(3)];
+        const int index = random.bounded(modTable(group).size());
+        const bool ticked = random.bounded(2) == 1;
+        const int choice = random.bounded(10);
+        if (choice == 1) {
+            modTable(group).append(modName(random, modTable(group).size()));
+        } else {
+            if (choice == 0) // a change the cache is not told about
+                modTable(group).setTicked(index, ticked);
+            else
+                cache.setTicked(group, index, ticked);
+            QCOMPARE(modTable(group).at(index).ticked, ticked);
+        }
+        if (step % 3 == 0)
+            QCOMPARE(cache.text(), composeModOptions());
+    }
+    QCOMPARE(cache.text(), composeModOptions());
+}
+
+void ModSelectionTextTest::modArgumentListKeepsEveryNameWhole() {
+    const QStringList names{QStringLiteral("My Mod.zip"), QStringLiteral("say \"hi\" .pak"),
+                            QStringLiteral("  spaced  "), QStringLiteral("Šárka ünï.zip")};
+    for (const QString &name : names) {
+        for (const ModGroup group : allModGroups)
+            modTable(group).append(name);
+    }
+    tick(ModGroup::Global, {names.at(0)});
+    tick(ModGroup::Campaign, {names.at(3), names.at(2)});
+    tick(ModGroup::Multiplay, {names.at(1), names.at(0)});
+    QCOMPARE(composeModArgumentList(),
+             QStringList(
+                 {QStringLiteral("--mod_mp=My Mod.zip"), QStringLiteral("--mod_mp=say \"hi\" .pak"),
+                  QStringLiteral("--mod_ca=  spaced  "), QStringLiteral("--mod_ca=Šárka ünï.zip"),
+                  QStringLiteral("--mod=My Mod.zip")}));
+}
+
+void ModSelectionTextTest::splitCommandFollowsTheQuotingRules_data() {
+    QTest::addColumn<QString>("otherCommands");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("empty") << QString() << QStringList();
+    QTest::newRow("only spaces") << QStringLiteral("   \t ") << QStringList();
+    QTest::newRow("runs of spaces drop out")
+        << QStringLiteral("  -a   -b  ") << QStringList{QStringLiteral("-a"), QStringLiteral("-b")};
+    QTest::newRow("quotes keep a space inside")
+        << QStringLiteral("-a \"two words\"")
+        << QStringList{QStringLiteral("-a"), QStringLiteral("two words")};
+    QTest::newRow("a lone quote toggles mid-word")
+        << QStringLiteral("--name=\"Big Map\" -x")
+        << QStringList{QStringLiteral("--name=Big Map"), QStringLiteral("-x")};
+    QTest::newRow("two quotes change nothing")
+        << QStringLiteral("ab\"\"cd ef")
+        << QStringList{QStringLiteral("abcd"), QStringLiteral("ef")};
+    QTest::newRow("two quotes inside quotes change nothing")
+        << QStringLiteral("\"a\"\"b c\"") << QStringList{QStringLiteral("ab c")};
+    QTest::newRow("three quotes are one literal quote")
+        << QStringLiteral("say \"\"\"hi\"\"\"")
+        << QStringList{QStringLiteral("say"), QStringLiteral("\"hi\"")};
+    QTest::newRow("three quotes do not toggle quoting")
+        << QStringLiteral("a\"\"\" b") << QStringList{QStringLiteral("a\""), QStringLiteral("b")};
+    QTest::newRow("an empty quoted word gives no argument")
+        << QStringLiteral("-a \"\" -b") << QStringList{QStringLiteral("-a"), QStringLiteral("-b")};
+    QTest::newRow("an open quote runs to the end")
+        << QStringLiteral("-a \"open words")
+        << QStringList{QStringLiteral("-a"), QStringLiteral("open words")};
+    QTest::newRow("placeholder passed on") << QStringLiteral("--log=%BinaryPath%.log")
+                                           << QStringList{QStringLiteral("--log=%BinaryPath%.log")};
+    QTest::newRow("paths with slashes")
+        << QStringLiteral("--save=C:/Saves/one \"D:/My Saves\"")
+        << QStringList{QStringLiteral("--save=C:/Saves/one"), QStringLiteral("D:/My Saves")};
+}
+
+void ModSelectionTextTest::splitCommandFollowsTheQuotingRules() {
+    QFETCH(QString, otherCommands);
+    QFETCH(QStringList, arguments);
+    QCOMPARE(QProcess::splitCommand(otherCommands), arguments);
+
+    appState().exePath = QStringLiteral("/games/Varnhold/varnhold");
+    appState().otherCommands = otherCommands;
+    QCOMPARE(buildLaunchRequest().arguments, arguments);
+}
+
+void ModSelectionTextTest::launchRequestTakesProgramArgumentsAndFolder() {
+    AppState &state = appState();
+    state.exePath = QStringLiteral("/opt/My Games/Varnhold/varnhold");
+    state.otherCommands = QStringLiteral("-windowed \"--title=A B\"");
+    state.modsMP.append(QStringLiteral("My Mod.zip"));
+    state.modsGlobal.append(QStringLiteral("g.zip"));
+    tick(ModGroup::Multiplay, {QStringLiteral("My Mod.zip")});
+    tick(ModGroup::Global, {QStringLiteral("g.zip")});
+
+    const platform::DetachedStartRequest request = buildLaunchRequest();
+    QCOMPARE(request.program, state.exePath);
+    QCOMPARE(request.arguments,
+             QStringList({QStringLiteral("--mod_mp=My Mod.zip"), QStringLiteral("--mod=g.zip"),
+                          QStringLiteral("-windowed"), QStringLiteral("--title=A B")}));
+    QCOMPARE(request.workingDirectory, QStringLiteral("/opt/My Games/Varnhold"));
+}
+
+void ModSelectionTextTest::gameWorkingFolder_data() {
+    QTest::addColumn<QString>("exePath");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("ordinary") << QStringLiteral("C:/Program Files/Varnhold/varnhold.exe")
+                              << QStringLiteral("C:/Program Files/Varnhold");
+    QTest::newRow("bare name") << QStringLiteral("varnhold.exe") << QString();
+    QTest::newRow("relative") << QStringLiteral("game/varnhold") << QStringLiteral("game");
+    QTest::newRow("top of the file system") << QStringLiteral("/varnhold") << QStringLiteral("/");
+    QTest::newRow("trailing slash") << QStringLiteral("/games/") << QStringLiteral("/games");
+#ifdef Q_OS_WIN
+    QTest::newRow("backslashes") << QStringLiteral("C:\\Games\\Varnhold\\varnhold.exe")
+                                 << QStringLiteral("C:\\Games\\Varnhold");
+    QTest::newRow("mixed") << QStringLiteral("C:/Games\\varnhold.exe")
+                           << QStringLiteral("C:/Games");
+    QTest::newRow("drive top") << QStringLiteral("C:/varnhold.exe") << QStringLiteral("C:/");
+#else
+    QTest::newRow("backslash is a name")
+        << QStringLiteral("/games/var\\nhold") << QStringLiteral("/games");
+#endif
+}
+
+void ModSelectionTextTest::gameWorkingFolder() {
+    QFETCH(QString, exePath);
+    QFETCH(QString, folder);
+    QCOMPARE(::gameWorkingFolder(exePath), folder);
+}
+
+QTEST_GUILESS_MAIN(ModSelectionTextTest)
+#include "tst_modselectiontext.moc"
