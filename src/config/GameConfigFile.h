@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// The game's configuration file is opaque text to the tool: read and written whole, in the
+// system's encoding, with the platform's line ends on disk.
+
+struct GameConfigText {
+    bool read = false;
+    QString text;
+    QString errorText; // the system's reason when the file could not be read
+};
+
+struct GameConfigWriteResult {
+    bool written = false;
+    QString errorText; // the system's reason when the file could not be written
+};
+
+GameConfigText readGameConfigFile(const QString &path);
+
+// Replaces the file only once the new text is completely on disk; on any failure the old file
+// stays exactly as it was.
+GameConfigWriteResult writeGameConfigFile(const QString &path, const QString &text);

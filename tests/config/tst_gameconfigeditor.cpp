@@ -1,0 +1,189 @@
+#include "PlatformProbe.h"
+#include "TestAppFolder.h"
+
+#include "app/AppState.h"
+#include "app/MainWindow.h"
+#include "app/MainWindowForm.h"
+#include "config/GameConfigEditor.h"
+
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+#ifdef Q_OS_WIN
+const QByteArray lineEnd = "\r\n";
+#else
+const QByteArray lineEnd = "\n";
+#endif
+
+// The editor's text after a start-up that found `content` in the configuration file.
+struct StartedOnConfig {
+    explicit StartedOnConfig(const QByteArray &content) {
+        folder.createReadyTool();
+        TestAppFolder::writeFile(folder.configPath(), content);
+        window = std::make_unique<MainWindow>();
+    }
+    QPlainTextEdit *editor() { return window->form().editVHConfig; }
+    void save() { window->form().buttonVHConfigSave->click(); }
+    QByteArray onDisk() const { return TestAppFolder::readFile(folder.configPath()); }
+
+    PlatformProbe probe;
+    TestAppFolder folder;
+    std::unique_ptr<MainWindow> window;
+};
+
+void expectWarning(const PlatformProbe &probe, const char *verb, const QString &path) {
+    QCOMPARE(probe.messages.size(), 1);
+    const platform::MessageRecord &warning = probe.messages.at(0);
+    QCOMPARE(warning.kind, platform::MessageKind::Warning);
+    QCOMPARE(warning.title, QStringLiteral("Halvane v5"));
+    const QString head = QStringLiteral("Cannot %1 file %2:\n").arg(QLatin1String(verb), path);
+    QVERIFY2(warning.text.startsWith(head), qPrintable(warning.text));
+    QVERIFY(warning.text.endsWith(QLatin1Char('.')));
+    QVERIFY2(warning.text.size() > head.size() + 1, "the system's reason is missing");
+}
+
+QStringList entriesOf(const QString &folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+} // namespace
+
+class GameConfigEditorTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void showsWindowsLineEndsLineByLine();
+    void savesWithPlatformLineEnds();
+    void savesTheTextAsEdited();
+    void emptyEditorLeavesEmptyFile();
+    void repeatedSavesWriteTheSameContent();
+    void saveGoesToTheCurrentPath();
+
+    void unreadableConfigWarnsAndStartupGoesOn();
+    void readErrorAfterOpenKeepsTheEditorEmpty();
+    void failedSaveKeepsOldFileWhole_data();
+    void failedSaveKeepsOldFileWhole();
+};
+
+void GameConfigEditorTest::showsWindowsLineEndsLineByLine() {
+    StartedOnConfig tool("resolution=1024x768\r\nsound=on\r\n\r\n[net]\r\nport=7777");
+    QVERIFY(tool.probe.messages.isEmpty());
+    QCOMPARE(tool.editor()->toPlainText(),
+             QStringLiteral("resolution=1024x768\nsound=on\n\n[net]\nport=7777"));
+    QCOMPARE(tool.editor()->document()->blockCount(), 5);
+}
+
+void GameConfigEditorTest::savesWithPlatformLineEnds() {
+    StartedOnConfig tool("a=1\r\nb=2\r\n");
+    tool.save();
+    QVERIFY(tool.probe.messages.isEmpty());
+    QCOMPARE(tool.onDisk(), "a=1" + lineEnd + "b=2" + lineEnd);
+}
+
+void GameConfigEditorTest::savesTheTextAsEdited() {
+    StartedOnConfig tool("old=1\n");
+    tool.editor()->setPlainText(QStringLiteral("player=Jörg\nvolume=  7 \n"));
+    tool.save();
+    QVERIFY(tool.probe.messages.isEmpty());
+    QCOMPARE(tool.onDisk(),
+             QStringLiteral("player=Jörg").toLocal8Bit() + lineEnd + "volume=  7 " + lineEnd);
+}
+
+void GameConfigEditorTest::emptyEditorLeavesEmptyFile() {
+    StartedOnConfig tool("something=1\n");
+    tool.editor()->clear();
+    tool.save();
+    QVERIFY(tool.probe.messages.isEmpty());
+    QVERIFY(QFileInfo::exists(tool.folder.configPath()));
+    QCOMPARE(tool.onDisk(), QByteArray());
+}
+
+void GameConfigEditorTest::repeatedSavesWriteTheSameContent() {
+    StartedOnConfig tool("x=1\ny=2\n");
+    tool.save();
+    const QByteArray first = tool.onDisk();
+    tool.save();
+    QCOMPARE(tool.onDisk(), first);
+    QCOMPARE(first, "x=1" + lineEnd + "y=2" + lineEnd);
+    QVERIFY(tool.probe.messages.isEmpty());
+    QCOMPARE(entriesOf(tool.folder.gameDir()).size(), 3); // no temporary files left behind
+}
+
+// The editor is never reloaded: a path changed later gets the text read at start-up.
+void GameConfigEditorTest::saveGoesToTheCurrentPath() {
+    StartedOnConfig tool("kept=1\n");
+    const QString moved = tool.folder.root() + QStringLiteral("/moved-config");
+    appState().configFilePath = moved;
+    tool.save();
+    QVERIFY(tool.probe.messages.isEmpty());
+    QCOMPARE(TestAppFolder::readFile(moved), "kept=1" + lineEnd);
+    QCOMPARE(tool.onDisk(), QByteArray("kept=1\n"));
+}
+
+// A folder passes the existence check of start-up but cannot be read as a file.
+void GameConfigEditorTest::unreadableConfigWarnsAndStartupGoesOn() {
+    PlatformProbe probe;
+    TestAppFolder folder;
+    folder.createGame();
+    const QString folderAsConfig = folder.gameDir() + QStringLiteral("/config-folder");
+    QVERIFY(QDir().mkpath(folderAsConfig));
+    TestAppFolder::writeFile(folder.optionsIniPath(),
+                             QStringLiteral("[Paths]\nExecutablePath=%1\nModFolderPath=%2\n"
+                                            "ConfigFilePath=%3\n")
+                                 .arg(folder.exePath(), folder.modFolder(), folderAsConfig)
+                                 .toUtf8());
+
+    MainWindow window;
+
+    QVERIFY(window.startupCompleted());
+    QVERIFY(probe.exits.isEmpty());
+    expectWarning(probe, "read", folderAsConfig);
+    QVERIFY(window.form().editVHConfig->toPlainText().isEmpty());
+}
+
+// Showing half a file would let the next save throw away the rest of it.
+void GameConfigEditorTest::readErrorAfterOpenKeepsTheEditorEmpty() {
+    const QString failingFile = QStringLiteral("/proc/self/mem"); // opens, but reading fails
+    if (!QFileInfo::exists(failingFile))
+        QSKIP("needs /proc/self/mem");
+    StartedOnConfig tool("a=1\n");
+    tool.editor()->clear();
+    appState().configFilePath = failingFile;
+
+    loadGameConfig(tool.window->form(), tool.window.get());
+
+    expectWarning(tool.probe, "read", failingFile);
+    QVERIFY(tool.editor()->toPlainText().isEmpty());
+}
+
+void GameConfigEditorTest::failedSaveKeepsOldFileWhole_data() {
+    QTest::addColumn<QString>("target");
+    // %1 the configuration file, %2 the game folder.
+    QTest::newRow("folder at the file's path") << QStringLiteral("%2/mods");
+    QTest::newRow("path below a regular file") << QStringLiteral("%1/config");
+}
+
+void GameConfigEditorTest::failedSaveKeepsOldFileWhole() {
+    QFETCH(QString, target);
+    StartedOnConfig tool("resolution=800x600\r\nsound=off\r\n");
+    target.replace(QLatin1String("%1"), tool.folder.configPath())
+        .replace(QLatin1String("%2"), tool.folder.gameDir());
+    const QByteArray old = tool.onDisk();
+    const QStringList entriesBefore = entriesOf(tool.folder.gameDir());
+    const QStringList modEntriesBefore = entriesOf(tool.folder.modFolder());
+    tool.editor()->setPlainText(QStringLiteral("replacement=1\n"));
+    appState().configFilePath = target;
+
+    tool.save();
+
+    expectWarning(tool.probe, "write", target);
+    QCOMPARE(tool.onDisk(), old);
+    QCOMPARE(entriesOf(tool.folder.gameDir()), entriesBefore);
+    QCOMPARE(entriesOf(tool.folder.modFolder()), modEntriesBefore);
+    QCOMPARE(tool.editor()->toPlainText(), QStringLiteral("replacement=1\n"));
+}
+
+QTEST_MAIN(GameConfigEditorTest)
+#include "tst_gameconfigeditor.moc"
