@@ -1,3 +1,52 @@
 #include "setfiles/SetFileCreation.h"
 
-void createSetFile(MainWindowForm &, QWidget *) {}
+#include "app/AppState.h"
+#include "app/MainWindowForm.h"
+#include "setfiles/SetFileCreate.h"
+#include "setfiles/SetFileFolder.h"
+#include "setfiles/SetFileFormat.h"
+#include "setfiles/SetFileList.h"
+#include "setfiles/SetFileNameCheck.h"
+#include "setfiles/SetFileNames.h"
+#include "setfiles/SetFileWarnings.h"
+#include "setfiles/SetName.h"
+
+#include <QListWidget>
+
+namespace {
+bool askForName(QWidget *window) {
+    if (runSetNameDialog(window) != QDialog::Accepted)
+        return false;
+    const QString &name = appState().newSetName;
+    if (isUsableSetFileName(name))
+        return true;
+    warnUnusableSetFileName(window, name);
+    return false;
+}
+
+bool writeNewSetFile(int choice, QWidget *window) {
+    makeSetFileFolder();
+    const QString path = setFilePath(appState().newSetName + QStringLiteral(".set"));
+    const SetFileResult result =
+        choice == SetFileCreate::Blank ? writeBlankSetFile(path) : writeSetFile(path);
+    if (result.ok())
+        return true;
+    warnCannotWriteSetFile(window, path, result.errorText);
+    return false;
+}
+
+void relistSetFiles(MainWindowForm &form) {
+    refreshSetFileNames();
+    form.listChooseSetting->clear();
+    populateSetFileList(form);
+}
+} // namespace
+
+void createSetFile(MainWindowForm &form, QWidget *window) {
+    const int choice = runSetFileCreateDialog(window);
+    if (choice != SetFileCreate::Blank && choice != SetFileCreate::WithSelectedMods)
+        return;
+    if (!askForName(window) || !writeNewSetFile(choice, window))
+        return;
+    relistSetFiles(form);
+}

@@ -1,7 +1,87 @@
 #include "setfiles/SetFileList.h"
 
-void populateSetFileList(MainWindowForm &) {}
-void showChosenSetFile(MainWindowForm &, QListWidgetItem *) {}
-void loadChosenSetFile(MainWindowForm &, QWidget *) {}
-void deleteChosenSetFile(MainWindowForm &, QWidget *) {}
-void saveChosenSetFile(MainWindowForm &, QWidget *) {}
+#include "app/AppState.h"
+#include "app/MainWindowForm.h"
+#include "mods/ModViewBatch.h"
+#include "setfiles/SetFileFolder.h"
+#include "setfiles/SetFileFormat.h"
+#include "setfiles/SetFileNames.h"
+#include "setfiles/SetFileWarnings.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSet>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
+namespace {
+// Every item named in the set gets ticked, duplicates included; the tree's own change signal
+// brings the tables and views up to date.
+void tickNamedItems(QTreeWidget *tree, const QVector<ModEntry> &loaded) {
+    if (loaded.isEmpty())
+        return;
+    QSet<QString> names;
+    names.reserve(loaded.size());
+    for (const ModEntry &entry : loaded)
+        names.insert(entry.name);
+    for (QTreeWidgetItemIterator it(tree, QTreeWidgetItemIterator::All); *it; ++it) {
+        if (names.contains((*it)->text(0)))
+            (*it)->setCheckState(0, Qt::Checked);
+    }
+}
+} // namespace
+
+void populateSetFileList(MainWindowForm &form) {
+    for (const QString &name : std::as_const(appState().setFileNames))
+        form.listChooseSetting->addItem(name);
+}
+
+void showChosenSetFile(MainWindowForm &form, QListWidgetItem *current) {
+    const QString name = current ? current->text() : QString();
+    form.SelectedSetting->setText(name);
+    appState().selectedSetFile = name;
+}
+
+void loadChosenSetFile(MainWindowForm &form, QWidget *window) {
+    AppState &state = appState();
+    if (state.selectedSetFile.isEmpty())
+        return;
+    const QString path = setFilePath(state.selectedSetFile);
+    const SetFileResult result = readSetFile(path);
+    if (!result.ok()) {
+        warnCannotReadSetFile(window, path, result.errorText);
+        return;
+    }
+    ModViewBatch batch(form);
+    form.inputOtherCommands->setText(state.loadedOtherCommands);
+    tickNamedItems(form.listMP, state.loadedMP);
+    tickNamedItems(form.listSP, state.loadedSP);
+    tickNamedItems(form.listGlobal, state.loadedGlobal);
+}
+
+void deleteChosenSetFile(MainWindowForm &form, QWidget *window) {
+    const QString name = appState().selectedSetFile;
+    if (name.isEmpty())
+        return;
+    const QString path = setFilePath(name);
+    QFile file(path);
+    if (file.exists() && !file.remove()) {
+        warnCannotDeleteSetFile(window, path, file.errorString());
+        return;
+    }
+    refreshSetFileNames();
+    delete form.listChooseSetting->takeItem(form.listChooseSetting->currentRow());
+}
+
+void saveChosenSetFile(MainWindowForm &, QWidget *window) {
+    const QString name = appState().selectedSetFile;
+    if (name.isEmpty())
+        return;
+    const QString path = setFilePath(name);
+    if (!QFile::exists(path))
+        return;
+    const SetFileResult result = writeSetFile(path);
+    if (!result.ok())
+        warnCannotWriteSetFile(window, path, result.errorText);
+}

@@ -1,3 +1,12 @@
 #include "setfiles/SetFileNames.h"
 
-void refreshSetFileNames() {}
+#include "app/AppState.h"
+#include "setfiles/SetFileFolder.h"
+
+#include <QDir>
+
+void refreshSetFileNames() {
+    QDir folder(setFileFolderPath());
+    folder.setNameFilters({QStringLiteral("*.set")});
+    appState().setFileNames = folder.entryList(QDir::NoFilter, QDir::NoSort);
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// The "Set Files" folder beside the tool's executable and the paths of the files in it.
+QString setFileFolderPath();
+QString setFilePath(const QString &fileName);
+
+// Creates the folder when it is missing; false when it still does not exist afterwards.
+bool makeSetFileFolder();

@@ -1,0 +1,97 @@
+#include "setfiles/SetFileFormat.h"
+
+#include "app/AppState.h"
+
+#include <QFile>
+#include <QString>
+
+#include <array>
+
+namespace {
+const QString generalSection = QStringLiteral("General");
+const QString otherCommandsKey = QStringLiteral("OtherCommands");
+const QString modKeyPrefix = QStringLiteral("Mod");
+const QString countKey = QStringLiteral("Count");
+const QString missingValue = QStringLiteral("ERROR");
+
+struct ListSection {
+    QString name;
+    const ModTable &mods;
+    QVector<ModEntry> &loaded;
+};
+
+std::array<ListSection, 3> listSections(AppState &state) {
+    return {ListSection{QStringLiteral("SettingMP"), state.modsMP, state.loadedMP},
+            ListSection{QStringLiteral("SettingSP"), state.modsSP, state.loadedSP},
+            ListSection{QStringLiteral("SettingGlobal"), state.modsGlobal, state.loadedGlobal}};
+}
+
+// A line break inside a value would end its line early and let the rest pass for further
+// entries. Reading collapses whitespace anyway, so a blank in its place reads back the same.
+QString asSingleLine(QString value) {
+    value.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    value.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return value;
+}
+
+void writeTickedMods(IniFile &ini, const ListSection &section) {
+    int count = 0;
+    for (const ModEntry &entry : section.mods) {
+        if (!entry.ticked)
+            continue;
+        ini.setValue(section.name, modKeyPrefix + QString::number(count), asSingleLine(entry.name));
+        ++count;
+    }
+    ini.setValue(section.name, countKey, QString::number(count));
+}
+
+QVector<ModEntry> readModNames(IniFile &ini, const QString &section) {
+    QVector<ModEntry> names;
+    for (int index = 0;; ++index) {
+        const QString name =
+            ini.value(section, modKeyPrefix + QString::number(index), missingValue);
+        if (ini.status() == IniFile::StatusNoKey || ini.status() == IniFile::StatusNoSection)
+            return names;
+        names.append(ModEntry{name, false});
+    }
+}
+
+SetFileResult saveStore(IniFile &ini, const QString &path) {
+    ini.save(path);
+    return SetFileResult{ini.status(), ini.errorText()};
+}
+
+// The store gives no reason for a missing file; opening it does.
+QString readFailureReason(const IniFile &ini, const QString &path) {
+    if (!ini.errorText().isEmpty())
+        return ini.errorText();
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.errorString();
+}
+} // namespace
+
+SetFileResult writeSetFile(const QString &path) {
+    AppState &state = appState();
+    IniFile ini;
+    for (const ListSection &section : listSections(state))
+        writeTickedMods(ini, section);
+    ini.setValue(generalSection, otherCommandsKey, asSingleLine(state.otherCommands));
+    return saveStore(ini, path);
+}
+
+SetFileResult writeBlankSetFile(const QString &path) {
+    IniFile ini;
+    return saveStore(ini, path);
+}
+
+SetFileResult readSetFile(const QString &path) {
+    IniFile ini(path);
+    if (ini.status() != IniFile::StatusOk)
+        return SetFileResult{ini.status(), readFailureReason(ini, path)};
+    AppState &state = appState();
+    for (const ListSection &section : listSections(state))
+        section.loaded = readModNames(ini, section.name);
+    state.loadedOtherCommands = ini.value(generalSection, otherCommandsKey, missingValue);
+    return SetFileResult{};
+}

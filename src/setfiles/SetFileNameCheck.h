@@ -1,0 +1,6 @@
+#pragma once
+
+class QString;
+
+// Whether a typed name can become a file in the set-file folder and nowhere else.
+bool isUsableSetFileName(const QString &name);

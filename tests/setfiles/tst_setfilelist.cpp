@@ -1,0 +1,445 @@
+#include "SetFileTestSupport.h"
+
+#include "app/AppState.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+using namespace setfiletest;
+
+namespace {
+const QStringList mpMods{"a.zip", "b.zip", "c.zip"};
+const QStringList spMods{"s.zip"};
+const QStringList globalMods{"g.zip", "h.zip"};
+
+void setTick(QTreeWidget *tree, const QString &name, Qt::CheckState state) {
+    QTreeWidgetItem *item = itemNamed(tree, name);
+    QVERIFY2(item, qPrintable(name));
+    item->setCheckState(0, state);
+}
+
+QString lastMessage(const PlatformProbe &probe) {
+    return probe.messages.isEmpty() ? QString() : probe.messages.last().text;
+}
+} // namespace
+
+class SetFileListTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void listsSetFilesWithoutCurrentItem();
+    void missingFolderGivesEmptyList();
+    void currentItemBecomesTheChosenSetFile();
+
+    void loadTicksNamedModsAndTakesOtherOptions();
+    void loadKeepsEarlierTicks();
+    void loadDoesNotReapplyEarlierSets();
+    void loadTicksEveryItemOfAName();
+    void loadOfBlankSetFileOnlySetsOtherOptions();
+    void loadAndSaveOfManyModsMatchTheSet();
+    void loadFailureWarnsAndChangesNothing_data();
+    void loadFailureWarnsAndChangesNothing();
+
+    void saveReplacesChosenFile();
+    void saveOfVanishedFileCreatesNothing();
+    void saveFailureWarnsAndKeepsSet();
+    void saveIntoFolderEntryWarns();
+
+    void deleteRemovesFileAndRow();
+    void deleteKeepsOtherRowsWhoseFileVanished();
+    void deleteOfVanishedFileTakesRow();
+    void deletingLastItemClearsTheChoice();
+    void deleteFailureWarnsAndKeepsRow();
+};
+
+void SetFileListTest::listsSetFilesWithoutCurrentItem() {
+    PlatformProbe probe;
+    TestAppFolder folder;
+    folder.createReadyTool();
+    for (const char *name : {"b.set", "A.set", "notes.txt", "X.SET"})
+        folder.createSetFile(QString::fromLatin1(name), QByteArray());
+    QDir(folder.setFilesDir()).mkdir(QStringLiteral("d.set"));
+    MainWindow window;
+
+    QListWidget *list = window.form().listChooseSetting;
+    QCOMPARE(itemTexts(list), (QStringList{"A.set", "b.set", "d.set", "X.SET"}));
+    QCOMPARE(list->currentRow(), -1);
+    QVERIFY(appState().selectedSetFile.isEmpty());
+    QVERIFY(window.form().SelectedSetting->text().isEmpty());
+}
+
+void SetFileListTest::missingFolderGivesEmptyList() {
+    PlatformProbe probe;
+    TestAppFolder folder;
+    folder.createGame();
+    folder.writeOptionsIni();
+    MainWindow window;
+    QCOMPARE(window.form().listChooseSetting->count(), 0);
+    QVERIFY(probe.messages.isEmpty());
+    QVERIFY(!QFileInfo::exists(folder.setFilesDir()));
+}
+
+void SetFileListTest::currentItemBecomesTheChosenSetFile() {
+    StartedTool tool({}, {}, {}, {"A.set", "b.set"});
+    tool.choose(QStringLiteral("A.set"));
+    QCOMPARE(tool.form().SelectedSetting->text(), QStringLiteral("A.set"));
+    QCOMPARE(appState().selectedSetFile, QStringLiteral("A.set"));
+
+    tool.form().listChooseSetting->setCurrentRow(1);
+    QCOMPARE(tool.form().SelectedSetting->text(), QStringLiteral("b.set"));
+    QCOMPARE(appState().selectedSetFile, QStringLiteral("b.set"));
+
+    tool.form().listChooseSetting->clear();
+    QVERIFY(tool.form().SelectedSetting->text().isEmpty());
+    QVERIFY(appState().selectedSetFile.isEmpty());
+}
+
+void SetFileListTest::loadTicksNamedModsAndTakesOtherOptions() {
+    StartedTool tool(mpMods, spMods, globalMods, {"A.set"});
+    tool.folder.createSetFile(QStringLiteral("A.set"),
+                              "[SettingMP]\nMod0=c.zip\nMod1=nowhere.zip\nMod2=a.zip\nCount=3\n"
+                              "[SettingSP]\nMod0=s.zip\nCount=1\n[SettingGlobal]\nMod0=a.zip\n"
+                              "Mod1=h.zip\nCount=2\n[General]\nOtherCommands=-windowed -x\n");
+    tool.choose(QStringLiteral("A.set"));
+
+    tool.form().buttonLoadSetting->click();
+
+    QCOMPARE(checkedItems(tool.form().listMP), (QStringList{"a.zip", "c.zip"}));
+    QCOMPARE(checkedItems(tool.form().listSP), QStringList{"s.zip"});
+    QCOMPARE(checkedItems(tool.form().listGlobal), QStringList{"h.zip"});
+    QCOMPARE(tickedNames(appState().modsMP), (QStringList{"a.zip", "c.zip"}));
+    QCOMPARE(tickedNames(appState().modsSP), QStringList{"s.zip"});
+    QCOMPARE(tickedNames(appState().modsGlobal), QStringList{"h.zip"});
+    QCOMPARE(tool.form().inputOtherCommands->text(), QStringLiteral("-windowed -x"));
+    QCOMPARE(appState().otherCommands, QStringLiteral("-windowed -x"));
+    QCOMPARE(tool.form().SelectedMods->toPlainText(),
+             QStringLiteral("a.zip\nc.zip\ns.zip\nh.zip\n"));
+    QCOMPARE(tool.form().CurrentCommandLine->text(),
+             QStringLiteral("%BinaryPath% --mod_mp=a.zip --mod_mp=c.zip --mod_ca=s.zip --mod=h.zip "
+                            "-windowed -x"));
+    QVERIFY(tool.probe.messages.isEmpty());
+}
+
+void SetFileListTest::loadKeepsEarlierTicks() {
+    StartedTool tool(mpMods, spMods, globalMods, {"A.set", "B.set"});
+    tool.folder.createSetFile(QStringLiteral("A.set"), "[SettingMP]\nMod0=a.zip\n");
+    tool.folder.createSetFile(QStringLiteral("B.set"), "[SettingGlobal]\nMod0=g.zip\n");
+    setTick(tool.form().listMP, QStringLiteral("b.zip"), Qt::Checked);
+
+    tool.choose(QStringLiteral("A.set"));
+    tool.form().buttonLoadSetting->click();
+    tool.choose(QStringLiteral("B.set"));
+    tool.form().buttonLoadSetting->click();
+
+    QCOMPARE(checkedItems(tool.form().listMP), (QStringList{"a.zip", "b.zip"}));
+    QCOMPARE(checkedItems(tool.form().listGlobal), QStringList{"g.zip"});
+    QCOMPARE(tool.form().SelectedMods->toPlainText(), QStringLiteral("a.zip\nb.zip\ng.zip\n"));
+}
+
+void SetFileListTest::loadDoesNotReapplyEarlierSets() {
+    StartedTool tool(mpMods, spMods, globalMods, {"A.set", "B.set"});
+    tool.folder.createSetFile(QStringLiteral("A.set"), "[SettingMP]\nMod0=a.zip\n");
+    tool.folder.createSetFile(QStringLiteral("B.set"), "[SettingMP]\nMod0=b.zip\n");
+
+    tool.choose(QStringLiteral("A.set"));
+    tool.form().buttonLoadSetting->click();
+    setTick(tool.form().listMP, QStringLiteral("a.zip"), Qt::Unchecked);
+    tool.choose(QStringLiteral("B.set"));
+    tool.form().buttonLoadSetting->click();
+
+    QCOMPARE(checkedItems(tool.form().listMP), QStringList{"b.zip"});
+    QCOMPARE(tickedNames(appState().modsMP), QStringList{"b.zip"});
+    QCOMPARE(namesOf(appState().loadedMP), QStringList{"b.zip"});
+}
+
+void SetFileListTest::loadTicksEveryItemOfAName() {
+    StartedTool tool(mpMods, spMods, globalMods, {"A.set"});
+    tool.folder.createSetFile(QStringLiteral("A.set"), "[SettingMP]\nMod0=a.zip\n");
+    auto *twin = new QTreeWidgetItem(tool.form().listMP, QStringList{QStringLiteral("a.zip")});
+    twin->setFlags(twin->flags() | Qt::ItemIsUserCheckable);
+    twin->setCheckState(0, Qt::Unchecked);
+
+    tool.choose(QStringLiteral("A.set"));
+    tool.form().buttonLoadSetting->click();
+
+    QCOMPARE(checkedItems(tool.form().listMP), (QStringList{"a.zip", "a.zip"}));
+    QCOMPARE(tickedNames(appState().modsMP), QStringList{"a.zip"});
+}
+
+void SetFileListTest::loadOfBlankSetFileOnlySetsOtherOptions() {
+    StartedTool tool(mpMods, spMods, globalMods, {"blank.set"});
+    setTick(tool.form().listSP, QStringLiteral("s.zip"), Qt::Checked);
+    tool.choose(QStringLiteral("blank.set"));
+
+    tool.form().buttonLoadSetting->click();
+
+    QVERIFY(checkedItems(tool.form().listMP).isEmpty());
+    QCOMPARE(checkedItems(tool.form().listSP), QStringList{"s.zip"});
+    QCOMPARE(tool.form().inputOtherCommands->text(), QStringLiteral("ERROR"));
+    QCOMPARE(tool.form().CurrentCommandLine->text(),
+             QStringLiteral("%BinaryPath% --mod_ca=s.zip ERROR"));
+    QCOMPARE(QFileInfo(tool.folder.setFilesDir() + QStringLiteral("/blank.set")).size(), 0);
+}
+
+// Thousands of mods, some ticked beforehand, a set naming every third one plus names that
+// match nothing: the lists, tables, views and a save afterwards hold exactly what ticking
+// item by item would give.
+void SetFileListTest::loadAndSaveOfManyModsMatchTheSet() {
+    QStringList mods;
+    for (int i = 0; i < 2000; ++i)
+        mods << QStringLiteral("mod%1.zip").arg(i, 4, 10, QLatin1Char('0'));
+    StartedTool tool({QStringLiteral("mod0000.zip")}, {}, mods, {"many.set"});
+    QByteArray content("[SettingGlobal]\n");
+    QStringList expected;
+    for (int i = 0, k = 0; i < mods.size(); ++i) {
+        if (i % 3 == 0) {
+            content += "Mod" + QByteArray::number(k++) + "=" + mods.at(i).toUtf8() + "\n";
+            content += "Mod" + QByteArray::number(k++) + "=missing" + QByteArray::number(i) + "\n";
+        }
+        if (i % 3 == 0 || i % 5 == 0)
+            expected << mods.at(i);
+    }
+    tool.folder.createSetFile(QStringLiteral("many.set"), content);
+    for (int i = 5; i < mods.size(); i += 5)
+        setTick(tool.form().listGlobal, mods.at(i), Qt::Checked);
+    tool.choose(QStringLiteral("many.set"));
+
+    tool.form().buttonLoadSetting->click();
+
+    QVERIFY(checkedItems(tool.form().listMP).isEmpty());
+    QCOMPARE(checkedItems(tool.form().listGlobal), expected);
+    QCOMPARE(tickedNames(appState().modsGlobal), expected);
+    QCOMPARE(tool.form().SelectedMods->toPlainText(), expected.join(QLatin1Char('\n')) + "\n");
+    QCOMPARE(tool.form().CurrentCommandLine->text(), QStringLiteral("%BinaryPath% --mod=") +
+                                                         expected.join(QStringLiteral(" --mod=")) +
+                                                         QStringLiteral(" ERROR"));
+
+    tool.form().buttonSaveSetting->click();
+    QCOMPARE(TestAppFolder::readFile(tool.folder.setFilesDir() + QStringLiteral("/many.set")),
+             setFileBytes({}, {}, expected, "ERROR"));
+}
+
+void SetFileListTest::loadFailureWarnsAndChangesNothing_data() {
+    QTest::addColumn<QString>("setFile");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("file vanished") << "gone.set"
+                                   << "No such file or directory";
+    QTest::newRow("folder listed as a set") << "folder.set"
+                                            << "file to open is a directory";
+}
+
+// An unreadable set file must not end the tool: ticks, other options and unsaved edits of
+// the game's configuration stay as they were.
+void SetFileListTest::loadFailureWarnsAndChangesNothing() {
+    QFETCH(QString, setFile);
+    QFETCH(QString, reason);
+    StartedTool tool(mpMods, spMods, globalMods, {"gone.set", "ok.set"});
+    tool.folder.createSetFile(QStringLiteral("ok.set"), "[SettingMP]\nMod0=a.zip\n");
+    QDir(tool.folder.setFilesDir()).mkdir(QStringLiteral("folder.set"));
+    tool.form().listChooseSetting->addItem(QStringLiteral("folder.set"));
+    tool.choose(QStringLiteral("ok.set"));
+    tool.form().buttonLoadSetting->click();
+    QFile::remove(tool.folder.setFilesDir() + QStringLiteral("/gone.set"));
+    setTick(tool.form().listGlobal, QStringLiteral("g.zip"), Qt::Checked);
+    tool.form().inputOtherCommands->setText(QStringLiteral("-mine"));
+    tool.form().editVHConfig->setPlainText(QStringLiteral("unsaved=edit"));
+    const QString selectedMods = tool.form().SelectedMods->toPlainText();
+    const QString commandLine = tool.form().CurrentCommandLine->text();
+    const QStringList files = treeSnapshot(tool.folder.root());
+
+    tool.choose(setFile);
+    tool.form().buttonLoadSetting->click();
+
+    const QString path = tool.folder.setFilesDir() + QLatin1Char('/') + setFile;
+    QCOMPARE(tool.probe.messages.size(), 1);
+    QCOMPARE(tool.probe.messages.first().kind, platform::MessageKind::Warning);
+    QCOMPARE(tool.probe.messages.first().title, QStringLiteral("Halvane v5"));
+    QCOMPARE(tool.probe.messages.first().text, QStringLiteral("Cannot read file ") + path +
+                                                   QStringLiteral(":\n") + reason +
+                                                   QStringLiteral("."));
+    QVERIFY(tool.probe.exits.isEmpty());
+    QCOMPARE(checkedItems(tool.form().listMP), QStringList{"a.zip"});
+    QCOMPARE(checkedItems(tool.form().listGlobal), QStringList{"g.zip"});
+    QCOMPARE(tool.form().inputOtherCommands->text(), QStringLiteral("-mine"));
+    QCOMPARE(appState().otherCommands, QStringLiteral("-mine"));
+    QCOMPARE(tool.form().SelectedMods->toPlainText(), selectedMods);
+    QCOMPARE(tool.form().CurrentCommandLine->text(), commandLine);
+    QCOMPARE(tool.form().editVHConfig->toPlainText(), QStringLiteral("unsaved=edit"));
+    QCOMPARE(treeSnapshot(tool.folder.root()), files);
+}
+
+void SetFileListTest::saveReplacesChosenFile() {
+    StartedTool tool(mpMods, spMods, globalMods, {"A.set", "B.set"});
+    tool.folder.createSetFile(QStringLiteral("A.set"), "[SettingMP]\nMod0=old.zip\n; note\n");
+    setTick(tool.form().listMP, QStringLiteral("c.zip"), Qt::Checked);
+    setTick(tool.form().listMP, QStringLiteral("a.zip"), Qt::Checked);
+    setTick(tool.form().listGlobal, QStringLiteral("h.zip"), Qt::Checked);
+    tool.form().inputOtherCommands->setText(QStringLiteral("-x  -y"));
+    tool.choose(QStringLiteral("A.set"));
+
+    tool.form().buttonSaveSetting->click();
+
+    QCOMPARE(TestAppFolder::readFile(tool.folder.setFilesDir() + QStringLiteral("/A.set")),
+             setFileBytes({"a.zip", "c.zip"}, {}, {"h.zip"}, "-x  -y"));
+    QCOMPARE(TestAppFolder::readFile(tool.folder.setFilesDir() + QStringLiteral("/B.set")),
+             QByteArray());
+    QCOMPARE(QDir(tool.folder.setFilesDir())
+                 .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             (QStringList{"A.set", "B.set"}));
+    QVERIFY(tool.probe.messages.isEmpty());
+}
+
+void SetFileListTest::saveOfVanishedFileCreatesNothing() {
+    StartedTool tool(mpMods, spMods, globalMods, {"A.set"});
+    setTick(tool.form().listMP, QStringLiteral("a.zip"), Qt::Checked);
+    tool.choose(QStringLiteral("A.set"));
+    QFile::remove(tool.folder.setFilesDir() + QStringLiteral("/A.set"));
+    const QStringList files = treeSnapshot(tool.folder.root());
+
+    tool.form().buttonSaveSetting->click();
+
+    QCOMPARE(treeSnapshot(tool.folder.root()), files);
+    QVERIFY(tool.probe.messages.isEmpty());
+    QCOMPARE(itemTexts(tool.form().listChooseSetting), QStringList{"A.set"});
+}
+
+// The set must survive a write that fails half-way, here because the file would grow
+// beyond the process's file size limit.
+void SetFileListTest::saveFailureWarnsAndKeepsSet() {
+#ifdef Q_OS_UNIX
+    StartedTool tool(mpMods, spMods, globalMods, {"A.set"});
+    const QString path = tool.folder.setFilesDir() + QStringLiteral("/A.set");
+    const QByteArray previous("[SettingMP]\nMod0=b.zip\nCount=1\n");
+    TestAppFolder::writeFile(path, previous);
+    setTick(tool.form().listMP, QStringLiteral("a.zip"), Qt::Checked);
+    tool.choose(QStringLiteral("A.set"));
+
+    rlimit unlimited{};
+    getrlimit(RLIMIT_FSIZE, &unlimited);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = unlimited;
+    limited.rlim_cur = 16;
+    setrlimit(RLIMIT_FSIZE, &limited);
+    tool.form().buttonSaveSetting->click();
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+    std::signal(SIGXFSZ, previousHandler);
+
+    QCOMPARE(TestAppFolder::readFile(path), previous);
+    QCOMPARE(QDir(tool.folder.setFilesDir()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"A.set"});
+    QCOMPARE(tool.probe.messages.size(), 1);
+    QCOMPARE(tool.probe.messages.first().title, QStringLiteral("Halvane v5"));
+    const QString prefix = QStringLiteral("Cannot write file ") + path + QStringLiteral(":\n");
+    QVERIFY2(lastMessage(tool.probe).startsWith(prefix), qPrintable(lastMessage(tool.probe)));
+    QVERIFY(lastMessage(tool.probe).endsWith(QLatin1Char('.')));
+    QVERIFY(lastMessage(tool.probe).size() > prefix.size() + 1);
+#else
+    QSKIP("needs a file size limit");
+#endif
+}
+
+void SetFileListTest::saveIntoFolderEntryWarns() {
+    StartedTool tool(mpMods, spMods, globalMods);
+    QDir(tool.folder.setFilesDir()).mkdir(QStringLiteral("d%2.set"));
+    tool.form().listChooseSetting->addItem(QStringLiteral("d%2.set"));
+    tool.choose(QStringLiteral("d%2.set"));
+    const QStringList files = treeSnapshot(tool.folder.root());
+
+    tool.form().buttonSaveSetting->click();
+
+    const QString path = tool.folder.setFilesDir() + QStringLiteral("/d%2.set");
+    QCOMPARE(tool.probe.messages.size(), 1);
+    QCOMPARE(tool.probe.messages.first().title, QStringLiteral("Halvane v5"));
+    QCOMPARE(lastMessage(tool.probe), QStringLiteral("Cannot write file ") + path +
+                                          QStringLiteral(":\nFilename refers to a directory."));
+    QCOMPARE(treeSnapshot(tool.folder.root()), files);
+}
+
+void SetFileListTest::deleteRemovesFileAndRow() {
+    StartedTool tool({}, {}, {}, {"A.set", "b.set", "c.set"});
+    tool.choose(QStringLiteral("b.set"));
+
+    tool.form().buttonDeleteSetting->click();
+
+    QVERIFY(!QFileInfo::exists(tool.folder.setFilesDir() + QStringLiteral("/b.set")));
+    QCOMPARE(itemTexts(tool.form().listChooseSetting), (QStringList{"A.set", "c.set"}));
+    QCOMPARE(appState().setFileNames, (QStringList{"A.set", "c.set"}));
+    const QString now = tool.form().listChooseSetting->currentItem()->text();
+    QCOMPARE(appState().selectedSetFile, now);
+    QCOMPARE(tool.form().SelectedSetting->text(), now);
+    QVERIFY(tool.probe.messages.isEmpty());
+}
+
+void SetFileListTest::deleteKeepsOtherRowsWhoseFileVanished() {
+    StartedTool tool({}, {}, {}, {"A.set", "b.set"});
+    QFile::remove(tool.folder.setFilesDir() + QStringLiteral("/b.set"));
+    tool.choose(QStringLiteral("A.set"));
+
+    tool.form().buttonDeleteSetting->click();
+
+    QCOMPARE(itemTexts(tool.form().listChooseSetting), QStringList{"b.set"});
+    QVERIFY(appState().setFileNames.isEmpty());
+}
+
+void SetFileListTest::deleteOfVanishedFileTakesRow() {
+    StartedTool tool({}, {}, {}, {"A.set", "b.set"});
+    tool.choose(QStringLiteral("A.set"));
+    QFile::remove(tool.folder.setFilesDir() + QStringLiteral("/A.set"));
+
+    tool.form().buttonDeleteSetting->click();
+
+    QCOMPARE(itemTexts(tool.form().listChooseSetting), QStringList{"b.set"});
+    QVERIFY(tool.probe.messages.isEmpty());
+}
+
+void SetFileListTest::deletingLastItemClearsTheChoice() {
+    StartedTool tool({}, {}, {}, {"only.set"});
+    tool.choose(QStringLiteral("only.set"));
+
+    tool.form().buttonDeleteSetting->click();
+    tool.form().inputOtherCommands->setText(QStringLiteral("-mine"));
+    QCOMPARE(tool.form().listChooseSetting->count(), 0);
+    QVERIFY(appState().selectedSetFile.isEmpty());
+    QVERIFY(tool.form().SelectedSetting->text().isEmpty());
+
+    const QStringList files = treeSnapshot(tool.folder.root());
+    tool.form().buttonDeleteSetting->click();
+    tool.form().buttonSaveSetting->click();
+    tool.form().buttonLoadSetting->click();
+    QCOMPARE(treeSnapshot(tool.folder.root()), files);
+    QCOMPARE(tool.form().inputOtherCommands->text(), QStringLiteral("-mine"));
+    QVERIFY(tool.probe.messages.isEmpty());
+    QVERIFY(tool.probe.exits.isEmpty());
+}
+
+void SetFileListTest::deleteFailureWarnsAndKeepsRow() {
+    StartedTool tool({}, {}, {}, {"A.set"});
+    TestAppFolder::writeFile(tool.folder.setFilesDir() + QStringLiteral("/d.set/inner"), "x");
+    tool.form().listChooseSetting->addItem(QStringLiteral("d.set"));
+    tool.choose(QStringLiteral("d.set"));
+
+    tool.form().buttonDeleteSetting->click();
+
+    const QString path = tool.folder.setFilesDir() + QStringLiteral("/d.set");
+    QCOMPARE(tool.probe.messages.size(), 1);
+    QCOMPARE(tool.probe.messages.first().title, QStringLiteral("Halvane v5"));
+    QCOMPARE(lastMessage(tool.probe),
+             QStringLiteral("Cannot delete file ") + path + QStringLiteral(":\nIs a directory."));
+    QVERIFY(QFileInfo::exists(path + QStringLiteral("/inner")));
+    QCOMPARE(itemTexts(tool.form().listChooseSetting), (QStringList{"A.set", "d.set"}));
+    QCOMPARE(appState().selectedSetFile, QStringLiteral("d.set"));
+}
+
+QTEST_MAIN(SetFileListTest)
+#include "tst_setfilelist.moc"
