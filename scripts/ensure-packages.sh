@@ -23,3 +23,5 @@ ensure_packages() {
 }
 
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core)
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+E2E_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick)

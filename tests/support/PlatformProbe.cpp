@@ -3,6 +3,10 @@
 #include "app/AppState.h"
 #include "platform/ProcessExit.h"
 
+#include <QApplication>
+#include <QDialog>
+#include <QTest>
+
 PlatformProbe::PlatformProbe() {
     resetAppState();
     platform::setMessageHandler([this](QWidget *parent, const platform::MessageRecord &message) {
@@ -24,6 +28,26 @@ PlatformProbe::PlatformProbe() {
             return fakeStartOutcome;
         return platform::startDetachedDirectly(request);
     });
+    QObject::connect(&dialogWatch, &QTimer::timeout, [this] { closeForgottenDialog(); });
+    dialogWatch.start(100);
+}
+
+void PlatformProbe::closeForgottenDialog() {
+    QWidget *modal = QApplication::activeModalWidget();
+    if (modal != watchedDialog) {
+        watchedDialog = modal;
+        watchedTicks = 0;
+        return;
+    }
+    if (!modal || ++watchedTicks < 100)
+        return;
+    QTest::qFail(
+        qPrintable(QStringLiteral("a modal dialog was left open: %1").arg(modal->objectName())),
+        __FILE__, __LINE__);
+    if (auto *dialog = qobject_cast<QDialog *>(modal))
+        dialog->reject();
+    else
+        modal->close();
 }
 
 PlatformProbe::~PlatformProbe() {

@@ -5,6 +5,7 @@
 #include "platform/MessageBoxes.h"
 
 #include <QList>
+#include <QTimer>
 #include <QVector>
 
 #include <functional>
@@ -38,4 +39,13 @@ public:
     // When set, starts are only recorded and give this outcome.
     bool fakeStarts = false;
     platform::DetachedStartOutcome fakeStartOutcome{true, QString()};
+
+private:
+    void closeForgottenDialog();
+
+    // A modal dialog that no test answers would block the runner until its time-out; this
+    // closes it after a while and fails the test instead.
+    QTimer dialogWatch;
+    QWidget *watchedDialog = nullptr;
+    int watchedTicks = 0;
 };
