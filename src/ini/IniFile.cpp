@@ -8,27 +8,32 @@
 #include <algorithm>
 
 namespace {
-QString headerFor(const QString &section) {
+QString headerFor(const QString &section)
+{
     return QLatin1Char('[') + section + QLatin1Char(']');
 }
 
-bool isHeaderOf(const IniLine &line, const QString &header) {
+bool isHeaderOf(const IniLine &line, const QString &header)
+{
     return line.kind == IniLine::LineSection && line.text.startsWith(header);
 }
 
-bool isEntryFor(const IniLine &line, const QString &key) {
+bool isEntryFor(const IniLine &line, const QString &key)
+{
     return line.kind == IniLine::LineEntry && line.text.size() > key.size() &&
            line.text.at(key.size()) == QLatin1Char('=') && line.text.startsWith(key);
 }
 
 // The one section name a header can match when that name holds no "]".
-QString indexedSectionName(const QString &text) {
+QString indexedSectionName(const QString &text)
+{
     const int close = text.indexOf(QLatin1Char(']'));
     return close < 0 ? QString() : text.mid(1, close - 1);
 }
 } // namespace
 
-int IniLine::kindOf(const QString &text) {
+int IniLine::kindOf(const QString &text)
+{
     if (text.isEmpty())
         return LineBlank;
     const QChar first = text.at(0);
@@ -41,14 +46,17 @@ int IniLine::kindOf(const QString &text) {
 
 IniFile::IniFile() = default;
 
-IniFile::IniFile(const QString &path) {
+IniFile::IniFile(const QString &path)
+{
     load(path);
 }
 
-void IniFile::load(const QString &path) {
+void IniFile::load(const QString &path)
+{
     statusCode = StatusOk;
     if (!QFile::exists(path)) {
         statusCode = StatusNoFile;
+        lastErrorText = QStringLiteral("No such file or directory");
         return;
     }
     QFile file(path);
@@ -64,9 +72,17 @@ void IniFile::load(const QString &path) {
         const QString text = rawLine.simplified();
         lines.append(IniLine{text, IniLine::kindOf(text)});
     }
+    // A read that breaks off half-way must not pass for the whole file: saving it back
+    // would lose the rest.
+    if (file.error() != QFileDevice::NoError) {
+        statusCode = StatusCannotOpen;
+        lastErrorText = file.errorString();
+        lines.clear();
+    }
 }
 
-void IniFile::indexLine(int lineNumber) const {
+void IniFile::indexLine(int lineNumber) const
+{
     const IniLine &line = lines.at(lineNumber);
     if (line.kind == IniLine::LineSection) {
         headerLines.append(lineNumber);
@@ -86,7 +102,8 @@ void IniFile::indexLine(int lineNumber) const {
         keys.insert(key, lineNumber);
 }
 
-void IniFile::buildIndex() const {
+void IniFile::buildIndex() const
+{
     firstHeaderByName.clear();
     firstEntryByKey.clear();
     headerLines.clear();
@@ -95,13 +112,15 @@ void IniFile::buildIndex() const {
     indexValid = true;
 }
 
-void IniFile::append(const IniLine &line) {
+void IniFile::append(const IniLine &line)
+{
     lines.append(line);
     if (indexValid)
         indexLine(lines.size() - 1);
 }
 
-IniFile::Location IniFile::locate(const QString &section, const QString &key) const {
+IniFile::Location IniFile::locate(const QString &section, const QString &key) const
+{
     // A name holding the delimiter could match at more than one place in a line; those
     // rare lookups take the plain scan.
     if (section.contains(QLatin1Char(']')) || key.contains(QLatin1Char('=')))
@@ -109,7 +128,8 @@ IniFile::Location IniFile::locate(const QString &section, const QString &key) co
     return locateByIndex(section, key);
 }
 
-IniFile::Location IniFile::locateByScanning(const QString &section, const QString &key) const {
+IniFile::Location IniFile::locateByScanning(const QString &section, const QString &key) const
+{
     Location location;
     const QString header = headerFor(section);
     for (int i = 0; i < lines.size() && location.header < 0; ++i) {
@@ -130,7 +150,8 @@ IniFile::Location IniFile::locateByScanning(const QString &section, const QStrin
     return location;
 }
 
-IniFile::Location IniFile::locateByIndex(const QString &section, const QString &key) const {
+IniFile::Location IniFile::locateByIndex(const QString &section, const QString &key) const
+{
     if (!indexValid)
         buildIndex();
     Location location;
@@ -143,7 +164,8 @@ IniFile::Location IniFile::locateByIndex(const QString &section, const QString &
     return location;
 }
 
-QString IniFile::value(const QString &section, const QString &key, const QString &defaultValue) {
+QString IniFile::value(const QString &section, const QString &key, const QString &defaultValue)
+{
     statusCode = StatusOk;
     const Location location = locate(section, key);
     if (location.header < 0) {
@@ -157,7 +179,8 @@ QString IniFile::value(const QString &section, const QString &key, const QString
     return lines.at(location.entry).text.mid(key.size() + 1);
 }
 
-void IniFile::setValue(const QString &section, const QString &key, const QString &value) {
+void IniFile::setValue(const QString &section, const QString &key, const QString &value)
+{
     statusCode = StatusOk;
     const IniLine entry{key + QLatin1Char('=') + value, IniLine::LineEntry};
     const Location location = locate(section, key);
@@ -178,7 +201,8 @@ void IniFile::setValue(const QString &section, const QString &key, const QString
 
 // Written to a temporary file beside the target and renamed over it only when complete,
 // so a crash or a full disk never leaves a half-written file behind.
-void IniFile::save(const QString &path) {
+void IniFile::save(const QString &path)
+{
     statusCode = StatusOk;
     lastErrorText.clear();
     QSaveFile file(path);

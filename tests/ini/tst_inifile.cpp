@@ -9,34 +9,39 @@
 namespace {
 const QString ERR = QStringLiteral("ERROR");
 
-QString writeTemp(const QTemporaryDir &dir, const QByteArray &content) {
+QString writeTemp(const QTemporaryDir &dir, const QByteArray &content)
+{
     const QString path = dir.filePath(QStringLiteral("test.ini"));
     TestAppFolder::writeFile(path, content);
     return path;
 }
 
 // A store of two sections, each with one entry.
-IniFile twoSectionStore() {
+IniFile twoSectionStore()
+{
     IniFile ini;
     ini.setValue(QStringLiteral("Paths"), QStringLiteral("ExecutablePath"), QStringLiteral("a"));
     ini.setValue(QStringLiteral("Other"), QStringLiteral("X"), QStringLiteral("1"));
     return ini;
 }
 
-QStringList texts(const IniFile &ini) {
+QStringList texts(const IniFile &ini)
+{
     QStringList result;
     for (const IniLine &line : ini.allLines())
         result << line.text;
     return result;
 }
 
-QByteArray saved(IniFile &ini, const QTemporaryDir &dir) {
+QByteArray saved(IniFile &ini, const QTemporaryDir &dir)
+{
     const QString path = dir.filePath(QStringLiteral("saved.ini"));
     ini.save(path);
     return TestAppFolder::readFile(path);
 }
 
-QByteArray nl() {
+QByteArray nl()
+{
     return QByteArray("\n");
 }
 } // namespace
@@ -53,6 +58,7 @@ private slots:
     void reportsMissingFileThenMissingSection();
     void emptyFileHasNoLines();
     void folderAtPathCannotBeOpened();
+    void readErrorAfterOpeningLeavesStoreEmpty();
     void lastLineWithoutTerminatorAndCrLf();
 
     void setValueEditsInPlace_data();
@@ -70,7 +76,8 @@ private slots:
     void saveToMissingFolderCreatesNothing();
 };
 
-void IniFileTest::loadsAndClassifiesLines() {
+void IniFileTest::loadsAndClassifiesLines()
+{
     QTemporaryDir dir;
     IniFile ini(writeTemp(dir, "   [Paths]\nExecutablePath=C:/Games/run.exe\n \t  \n"));
     QCOMPARE(ini.status(), 0);
@@ -81,7 +88,8 @@ void IniFileTest::loadsAndClassifiesLines() {
     QCOMPARE(lines.at(2).kind, int(IniLine::LineBlank));
 }
 
-void IniFileTest::classifiesByFirstCharacter_data() {
+void IniFileTest::classifiesByFirstCharacter_data()
+{
     QTest::addColumn<QByteArray>("line");
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("text");
@@ -94,7 +102,8 @@ void IniFileTest::classifiesByFirstCharacter_data() {
     QTest::newRow("whitespace only") << QByteArray("\t \t") << 3 << "";
 }
 
-void IniFileTest::classifiesByFirstCharacter() {
+void IniFileTest::classifiesByFirstCharacter()
+{
     QFETCH(QByteArray, line);
     QFETCH(int, kind);
     QFETCH(QString, text);
@@ -105,7 +114,8 @@ void IniFileTest::classifiesByFirstCharacter() {
     QCOMPARE(ini.allLines().at(0).text, text);
 }
 
-void IniFileTest::looksUpValues_data() {
+void IniFileTest::looksUpValues_data()
+{
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("key");
@@ -162,7 +172,8 @@ void IniFileTest::looksUpValues_data() {
                                                  << "v" << 0;
 }
 
-void IniFileTest::looksUpValues() {
+void IniFileTest::looksUpValues()
+{
     QFETCH(QByteArray, content);
     QFETCH(QString, section);
     QFETCH(QString, key);
@@ -174,16 +185,19 @@ void IniFileTest::looksUpValues() {
     QCOMPARE(ini.status(), status);
 }
 
-void IniFileTest::reportsMissingFileThenMissingSection() {
+void IniFileTest::reportsMissingFileThenMissingSection()
+{
     QTemporaryDir dir;
     IniFile ini(dir.filePath(QStringLiteral("absent.ini")));
     QCOMPARE(ini.status(), 3);
     QVERIFY(ini.allLines().isEmpty());
+    QVERIFY(!ini.errorText().isEmpty());
     QCOMPARE(ini.value(QStringLiteral("Paths"), QStringLiteral("K"), ERR), ERR);
     QCOMPARE(ini.status(), 4);
 }
 
-void IniFileTest::emptyFileHasNoLines() {
+void IniFileTest::emptyFileHasNoLines()
+{
     QTemporaryDir dir;
     IniFile ini(writeTemp(dir, QByteArray()));
     QCOMPARE(ini.status(), 0);
@@ -192,14 +206,25 @@ void IniFileTest::emptyFileHasNoLines() {
     QCOMPARE(ini.status(), 4);
 }
 
-void IniFileTest::folderAtPathCannotBeOpened() {
+void IniFileTest::folderAtPathCannotBeOpened()
+{
     QTemporaryDir dir;
     IniFile ini(dir.path());
     QCOMPARE(ini.status(), 1);
     QVERIFY(ini.allLines().isEmpty());
 }
 
-void IniFileTest::lastLineWithoutTerminatorAndCrLf() {
+void IniFileTest::readErrorAfterOpeningLeavesStoreEmpty()
+{
+    // Opens fine, then fails on the first read.
+    IniFile ini(QStringLiteral("/proc/self/mem"));
+    QCOMPARE(ini.status(), 1);
+    QVERIFY(ini.allLines().isEmpty());
+    QVERIFY(!ini.errorText().isEmpty());
+}
+
+void IniFileTest::lastLineWithoutTerminatorAndCrLf()
+{
     QTemporaryDir dir;
     IniFile ini(writeTemp(dir, "[S]\r\nA=1\r\n\r\nB=2"));
     QCOMPARE(texts(ini), QStringList({"[S]", "A=1", "", "B=2"}));
@@ -207,7 +232,8 @@ void IniFileTest::lastLineWithoutTerminatorAndCrLf() {
     QCOMPARE(ini.value(QStringLiteral("S"), QStringLiteral("B"), ERR), QStringLiteral("2"));
 }
 
-void IniFileTest::setValueEditsInPlace_data() {
+void IniFileTest::setValueEditsInPlace_data()
+{
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
@@ -232,7 +258,8 @@ void IniFileTest::setValueEditsInPlace_data() {
         << 4;
 }
 
-void IniFileTest::setValueEditsInPlace() {
+void IniFileTest::setValueEditsInPlace()
+{
     QFETCH(QString, section);
     QFETCH(QString, key);
     QFETCH(QString, value);
@@ -246,7 +273,8 @@ void IniFileTest::setValueEditsInPlace() {
     QCOMPARE(ini.value(section, key, ERR), value);
 }
 
-void IniFileTest::setValueOnEmptyStoreAppendsSection() {
+void IniFileTest::setValueOnEmptyStoreAppendsSection()
+{
     IniFile ini;
     ini.setValue(QStringLiteral("S"), QStringLiteral("A"), QStringLiteral("1"));
     QCOMPARE(ini.status(), 4);
@@ -263,7 +291,8 @@ void IniFileTest::setValueOnEmptyStoreAppendsSection() {
              QStringList({"[Paths]", "ExecutablePath=a", "[Other]", "X=1", "[New]", "K=v", "L=w"}));
 }
 
-void IniFileTest::setValueAfterHeaderAtEnd() {
+void IniFileTest::setValueAfterHeaderAtEnd()
+{
     QTemporaryDir dir;
     IniFile ini(writeTemp(dir, "[A]\nX=1\n[B]\n"));
     ini.setValue(QStringLiteral("B"), QStringLiteral("K"), QStringLiteral("v"));
@@ -271,7 +300,8 @@ void IniFileTest::setValueAfterHeaderAtEnd() {
     QCOMPARE(texts(ini), QStringList({"[A]", "X=1", "[B]", "K=v"}));
 }
 
-void IniFileTest::setValueKeepsUnsimplifiedTextUntilReload() {
+void IniFileTest::setValueKeepsUnsimplifiedTextUntilReload()
+{
     QTemporaryDir dir;
     IniFile ini;
     ini.setValue(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("two  words "));
@@ -284,7 +314,8 @@ void IniFileTest::setValueKeepsUnsimplifiedTextUntilReload() {
              QStringLiteral("two words"));
 }
 
-void IniFileTest::setValueOnlyTouchesFirstSectionAndEntry() {
+void IniFileTest::setValueOnlyTouchesFirstSectionAndEntry()
+{
     QTemporaryDir dir;
     IniFile ini(writeTemp(dir, "[S]\nKey = old\nK=1 ; c\nK=2\n[T]\n[S]\nK=3\n"));
     ini.setValue(QStringLiteral("S"), QStringLiteral("Key"), QStringLiteral("new"));
@@ -294,7 +325,8 @@ void IniFileTest::setValueOnlyTouchesFirstSectionAndEntry() {
     QCOMPARE(ini.value(QStringLiteral("S"), QStringLiteral("Key"), ERR), QStringLiteral("new"));
 }
 
-void IniFileTest::savesExactBytes() {
+void IniFileTest::savesExactBytes()
+{
     QTemporaryDir dir;
     IniFile ini;
     ini.setValue(QStringLiteral("S"), QStringLiteral("A"), QStringLiteral("1"));
@@ -307,7 +339,8 @@ void IniFileTest::savesExactBytes() {
 #endif
 }
 
-void IniFileTest::savesEmptyStoreAsZeroBytes() {
+void IniFileTest::savesEmptyStoreAsZeroBytes()
+{
     QTemporaryDir dir;
     const QString path = writeTemp(dir, "old content\n");
     IniFile ini;
@@ -317,7 +350,8 @@ void IniFileTest::savesEmptyStoreAsZeroBytes() {
     QCOMPARE(TestAppFolder::readFile(path), QByteArray());
 }
 
-void IniFileTest::roundTripKeepsEveryLine() {
+void IniFileTest::roundTripKeepsEveryLine()
+{
     QTemporaryDir dir;
     const QByteArray original = "top=level\n; comment\n\n[S]  trailing\n  A  =  1\nno equals "
                                 "here\n[S]\nB=2\n# hash\n[T\r\nC=3";
@@ -328,13 +362,15 @@ void IniFileTest::roundTripKeepsEveryLine() {
                                   .replace("\n", nl()));
 }
 
-void IniFileTest::failedSaveKeepsOldFile_data() {
+void IniFileTest::failedSaveKeepsOldFile_data()
+{
     QTest::addColumn<QString>("kind");
     QTest::newRow("folder at target path") << "folder";
     QTest::newRow("path below a regular file") << "below-file";
 }
 
-void IniFileTest::failedSaveKeepsOldFile() {
+void IniFileTest::failedSaveKeepsOldFile()
+{
     QFETCH(QString, kind);
     QTemporaryDir dir;
     const QString regular = writeTemp(dir, "[Keep]\nA=1\n");
@@ -358,7 +394,8 @@ void IniFileTest::failedSaveKeepsOldFile() {
         kind == QLatin1String("folder") ? 2 : 1);
 }
 
-void IniFileTest::saveToMissingFolderCreatesNothing() {
+void IniFileTest::saveToMissingFolderCreatesNothing()
+{
     QTemporaryDir dir;
     IniFile ini;
     ini.setValue(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("v"));

@@ -18,13 +18,15 @@ struct ModelLine {
 
 class Model {
 public:
-    explicit Model(const IniFile &ini) {
+    explicit Model(const IniFile &ini)
+    {
         for (const IniLine &line : ini.allLines())
             lines.append(
                 {line.text, line.kind == IniLine::LineSection, line.kind == IniLine::LineEntry});
     }
 
-    QString value(const QString &section, const QString &key, int *status) const {
+    QString value(const QString &section, const QString &key, int *status) const
+    {
         const int header = find(section);
         if (header < 0) {
             *status = 4;
@@ -38,7 +40,8 @@ public:
         return QStringLiteral("ERROR");
     }
 
-    void setValue(const QString &section, const QString &key, const QString &value) {
+    void setValue(const QString &section, const QString &key, const QString &value)
+    {
         const ModelLine entry{key + QLatin1Char('=') + value, false, true};
         const int header = find(section);
         if (header < 0) {
@@ -59,7 +62,8 @@ public:
         lines.append(entry);
     }
 
-    QStringList texts() const {
+    QStringList texts() const
+    {
         QStringList result;
         for (const ModelLine &line : lines)
             result << line.text;
@@ -67,7 +71,8 @@ public:
     }
 
 private:
-    int find(const QString &section) const {
+    int find(const QString &section) const
+    {
         for (int i = 0; i < lines.size(); ++i) {
             if (lines.at(i).header &&
                 lines.at(i).text.startsWith(QLatin1Char('[') + section + QLatin1Char(']')))
@@ -83,11 +88,13 @@ private:
 const QStringList sectionNames{"S", "T", "S]x", "", "s", "S ", "Sx"};
 const QStringList keyNames{"K", "Key", "K=a", "", "k", "K2", "Key=1=2"};
 
-QString pick(QRandomGenerator &random, const QStringList &from) {
+QString pick(QRandomGenerator &random, const QStringList &from)
+{
     return from.at(int(random.bounded(from.size())));
 }
 
-QByteArray randomFile(QRandomGenerator &random) {
+QByteArray randomFile(QRandomGenerator &random)
+{
     QByteArray content;
     const int lineCount = int(random.bounded(30));
     for (int i = 0; i < lineCount; ++i) {
@@ -121,7 +128,8 @@ private slots:
     void answersLikeThePlainScan();
 };
 
-void IniFileModelTest::answersLikeThePlainScan() {
+void IniFileModelTest::answersLikeThePlainScan()
+{
     QRandomGenerator random(20261207);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("model.ini"));
