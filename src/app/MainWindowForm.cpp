@@ -18,33 +18,33 @@
 #include <iterator>
 
 namespace {
-QFont twelvePointFont() {
+QFont twelvePointFont()
+{
     QFont font;
     font.setPointSize(12);
     return font;
 }
 
 template <typename Widget>
-Widget *create(QWidget *parent, const char *objectName, int x, int y, int width, int height) {
+Widget *create(QWidget *parent, const char *objectName, int x, int y, int width, int height)
+{
     auto *widget = new Widget(parent);
     widget->setObjectName(QString::fromLatin1(objectName));
     widget->setGeometry(x, y, width, height);
     return widget;
 }
-
-QString tr(const char *text) {
-    return QCoreApplication::translate("MainWindow", text);
-}
 } // namespace
 
-QWidget *MainWindowForm::createPage(const char *objectName) {
+QWidget *MainWindowForm::createPage(const char *objectName)
+{
     auto *page = new QWidget();
     page->setObjectName(QString::fromLatin1(objectName));
     page->setGeometry(0, 0, 270, 260);
     return page;
 }
 
-QTreeWidget *MainWindowForm::createModList(QWidget *page, const char *objectName) {
+QTreeWidget *MainWindowForm::createModList(QWidget *page, const char *objectName)
+{
     auto *list = create<QTreeWidget>(page, objectName, 5, 0, 255, 245);
     auto *header = new QTreeWidgetItem();
     header->setText(0, QStringLiteral("1"));
@@ -56,7 +56,8 @@ QTreeWidget *MainWindowForm::createModList(QWidget *page, const char *objectName
     return list;
 }
 
-void MainWindowForm::setupForm(QMainWindow *window) {
+void MainWindowForm::setupForm(QMainWindow *window)
+{
     if (window->objectName().isEmpty())
         window->setObjectName(QStringLiteral("MainWindow"));
     window->resize(536, 424);
@@ -84,7 +85,7 @@ void MainWindowForm::setupForm(QMainWindow *window) {
     buttonSaveSetting = create<QPushButton>(pageSet, "buttonSaveSetting", 5, 25, 256, 23);
     buttonDeleteSetting = create<QPushButton>(pageSet, "buttonDeleteSetting", 5, 50, 256, 23);
     buttonLoadSetting = create<QPushButton>(pageSet, "buttonLoadSetting", 5, 75, 256, 23);
-    label_5 = create<QLabel>(pageSet, "label_5", 5, 100, 256, 16);
+    label_5 = create<QLabel>(pageSet, "label_5", 5, 100, 256, 15);
     toolBox->addItem(pageSet, QIcon(), QString());
 
     pageConfig = createPage("pageConfig");
@@ -113,12 +114,13 @@ void MainWindowForm::setupForm(QMainWindow *window) {
     inputOtherCommands = create<QLineEdit>(centralWidget, "inputOtherCommands", 280, 355, 251, 20);
 
     window->setCentralWidget(centralWidget);
-    setTabOrder(window);
+    setTabChain();
     translateForm(window);
     QMetaObject::connectSlotsByName(window);
 }
 
-void MainWindowForm::setTabOrder(QMainWindow *window) {
+void MainWindowForm::setTabChain()
+{
     QWidget *const order[] = {listMP,
                               listSP,
                               listGlobal,
@@ -135,28 +137,39 @@ void MainWindowForm::setTabOrder(QMainWindow *window) {
                               CurrentCommandLine,
                               SelectedMods};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-        window->setTabOrder(order[i], order[i + 1]);
+        QWidget::setTabOrder(order[i], order[i + 1]);
 }
 
-void MainWindowForm::translateForm(QMainWindow *window) {
-    window->setWindowTitle(tr("Varnhold Mod Manager"));
-    buttonRun->setText(tr("Run Varnhold"));
-    toolBox->setItemText(toolBox->indexOf(pageMP), tr("Multiplayer && Skimish Mods"));
-    toolBox->setItemText(toolBox->indexOf(pageSP), tr("Campaign Mods"));
-    toolBox->setItemText(toolBox->indexOf(pageGlobal), tr("Global Mods"));
-    buttonCreateSetting->setText(tr("Create New Setting File"));
-    buttonSaveSetting->setText(tr("Save Settings To Selected File"));
-    buttonDeleteSetting->setText(tr("Delete Selected Setting File"));
-    buttonLoadSetting->setText(tr("Load Selected Setting File"));
-    label_5->setText(tr("Choose Setting File"));
-    toolBox->setItemText(toolBox->indexOf(pageSet), tr(".set Files"));
-    buttonVHConfigSave->setText(tr("Save Changes"));
-    toolBox->setItemText(toolBox->indexOf(pageConfig), tr("Varnhold Config File"));
-    ChangePaths->setText(tr("Change Varnhold Paths"));
-    toolBox->setItemText(toolBox->indexOf(pageOther), tr("Other Settings"));
-    groupBox->setTitle(tr("Displays"));
-    label_2->setText(tr("Selected Setting File"));
-    label_3->setText(tr("Current Command Line"));
-    label_4->setText(tr("Selected Mods"));
-    label->setText(tr("Other Command Line Options"));
+void MainWindowForm::translateForm(QMainWindow *window)
+{
+    window->setWindowTitle(QCoreApplication::translate("MainWindow", "Varnhold Mod Manager"));
+    buttonRun->setText(QCoreApplication::translate("MainWindow", "Run Varnhold"));
+    toolBox->setItemText(toolBox->indexOf(pageMP),
+                         QCoreApplication::translate("MainWindow", "Multiplayer && Skimish Mods"));
+    toolBox->setItemText(toolBox->indexOf(pageSP),
+                         QCoreApplication::translate("MainWindow", "Campaign Mods"));
+    toolBox->setItemText(toolBox->indexOf(pageGlobal),
+                         QCoreApplication::translate("MainWindow", "Global Mods"));
+    buttonCreateSetting->setText(
+        QCoreApplication::translate("MainWindow", "Create New Setting File"));
+    buttonSaveSetting->setText(
+        QCoreApplication::translate("MainWindow", "Save Settings To Selected File"));
+    buttonDeleteSetting->setText(
+        QCoreApplication::translate("MainWindow", "Delete Selected Setting File"));
+    buttonLoadSetting->setText(
+        QCoreApplication::translate("MainWindow", "Load Selected Setting File"));
+    label_5->setText(QCoreApplication::translate("MainWindow", "Choose Setting File"));
+    toolBox->setItemText(toolBox->indexOf(pageSet),
+                         QCoreApplication::translate("MainWindow", ".set Files"));
+    buttonVHConfigSave->setText(QCoreApplication::translate("MainWindow", "Save Changes"));
+    toolBox->setItemText(toolBox->indexOf(pageConfig),
+                         QCoreApplication::translate("MainWindow", "Varnhold Config File"));
+    ChangePaths->setText(QCoreApplication::translate("MainWindow", "Change Varnhold Paths"));
+    toolBox->setItemText(toolBox->indexOf(pageOther),
+                         QCoreApplication::translate("MainWindow", "Other Settings"));
+    groupBox->setTitle(QCoreApplication::translate("MainWindow", "Displays"));
+    label_2->setText(QCoreApplication::translate("MainWindow", "Selected Setting File"));
+    label_3->setText(QCoreApplication::translate("MainWindow", "Current Command Line"));
+    label_4->setText(QCoreApplication::translate("MainWindow", "Selected Mods"));
+    label->setText(QCoreApplication::translate("MainWindow", "Other Command Line Options"));
 }

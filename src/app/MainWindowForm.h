@@ -52,5 +52,5 @@ public:
 private:
     QTreeWidget *createModList(QWidget *page, const char *objectName);
     QWidget *createPage(const char *objectName);
-    void setTabOrder(QMainWindow *window);
+    void setTabChain();
 };
