@@ -1,17 +1,20 @@
 #include "app/ModTable.h"
 
 namespace {
-qsizetype lowestBit(qsizetype node) {
+qsizetype lowestBit(qsizetype node)
+{
     return node & -node;
 }
 
-quint64 nextRevision() {
+quint64 nextRevision()
+{
     static quint64 last = 0;
     return ++last;
 }
 } // namespace
 
-void ModTable::append(const QString &name) {
+void ModTable::append(const QString &name)
+{
     if (!firstIndexByName.contains(name))
         firstIndexByName.insert(name, entries.size());
     entries.append(ModEntry{name, false});
@@ -27,7 +30,8 @@ void ModTable::append(const QString &name) {
     touch();
 }
 
-void ModTable::clear() {
+void ModTable::clear()
+{
     entries.clear();
     firstIndexByName.clear();
     sumTree.clear();
@@ -36,11 +40,13 @@ void ModTable::clear() {
     touch();
 }
 
-int ModTable::indexOf(const QString &name) const {
+int ModTable::indexOf(const QString &name) const
+{
     return firstIndexByName.value(name, -1);
 }
 
-void ModTable::setTicked(int index, bool newTicked) {
+void ModTable::setTicked(int index, bool newTicked)
+{
     ModEntry &entry = entries[index];
     if (entry.ticked == newTicked)
         return;
@@ -52,15 +58,18 @@ void ModTable::setTicked(int index, bool newTicked) {
     touch();
 }
 
-int ModTable::tickedCountBefore(int index) const {
+int ModTable::tickedCountBefore(int index) const
+{
     return int(sumsBefore(index).count);
 }
 
-qsizetype ModTable::tickedNameLengthBefore(int index) const {
+qsizetype ModTable::tickedNameLengthBefore(int index) const
+{
     return sumsBefore(index).length;
 }
 
-ModTable::TickedSums ModTable::sumsBefore(int index) const {
+ModTable::TickedSums ModTable::sumsBefore(int index) const
+{
     TickedSums sums;
     for (qsizetype node = index; node > 0; node -= lowestBit(node)) {
         sums.count += sumTree.at(node - 1).count;
@@ -69,13 +78,15 @@ ModTable::TickedSums ModTable::sumsBefore(int index) const {
     return sums;
 }
 
-void ModTable::addToSums(int index, const TickedSums &delta) {
+void ModTable::addToSums(int index, const TickedSums &delta)
+{
     for (qsizetype node = index + 1; node <= sumTree.size(); node += lowestBit(node)) {
         sumTree[node - 1].count += delta.count;
         sumTree[node - 1].length += delta.length;
     }
 }
 
-void ModTable::touch() {
+void ModTable::touch()
+{
     revisionNumber = nextRevision();
 }

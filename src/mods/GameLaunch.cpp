@@ -7,7 +7,8 @@
 
 #include <QCoreApplication>
 
-void launchGame(QWidget *window) {
+void launchGame(QWidget *window)
+{
     const platform::DetachedStartRequest request = buildLaunchRequest();
     const platform::DetachedStartOutcome outcome = platform::startDetached(request);
     if (!outcome.started) {

@@ -6,7 +6,8 @@
 #include <QProcess>
 
 namespace {
-qsizetype lastSeparator(const QString &path) {
+qsizetype lastSeparator(const QString &path)
+{
     qsizetype separator = path.lastIndexOf(QLatin1Char('/'));
 #ifdef Q_OS_WIN
     separator = qMax(separator, path.lastIndexOf(QLatin1Char('\\')));
@@ -14,7 +15,8 @@ qsizetype lastSeparator(const QString &path) {
     return separator;
 }
 
-bool isFileSystemTop(const QString &folder) {
+bool isFileSystemTop(const QString &folder)
+{
 #ifdef Q_OS_WIN
     if (folder.size() == 2 && folder.at(1) == QLatin1Char(':'))
         return true;
@@ -23,7 +25,8 @@ bool isFileSystemTop(const QString &folder) {
 }
 } // namespace
 
-QString gameWorkingFolder(const QString &exePath) {
+QString gameWorkingFolder(const QString &exePath)
+{
     const qsizetype separator = lastSeparator(exePath);
     if (separator < 0)
         return QString();
@@ -31,7 +34,8 @@ QString gameWorkingFolder(const QString &exePath) {
     return isFileSystemTop(folder) ? exePath.left(separator + 1) : folder;
 }
 
-platform::DetachedStartRequest buildLaunchRequest() {
+platform::DetachedStartRequest buildLaunchRequest()
+{
     const AppState &state = appState();
     platform::DetachedStartRequest request;
     request.program = state.exePath;

@@ -2,7 +2,8 @@
 
 #include "app/AppState.h"
 
-ModTable &modTable(ModGroup group) {
+ModTable &modTable(ModGroup group)
+{
     AppState &state = appState();
     switch (group) {
     case ModGroup::Multiplay:
@@ -15,7 +16,8 @@ ModTable &modTable(ModGroup group) {
     return state.modsGlobal;
 }
 
-std::optional<ModGroup> groupOfTable(const ModTable &table) {
+std::optional<ModGroup> groupOfTable(const ModTable &table)
+{
     for (const ModGroup group : allModGroups) {
         if (&modTable(group) == &table)
             return group;
@@ -23,7 +25,8 @@ std::optional<ModGroup> groupOfTable(const ModTable &table) {
     return std::nullopt;
 }
 
-QString modSubfolder(ModGroup group) {
+QString modSubfolder(ModGroup group)
+{
     switch (group) {
     case ModGroup::Multiplay:
         return QStringLiteral("/multiplay");
@@ -35,7 +38,8 @@ QString modSubfolder(ModGroup group) {
     return QStringLiteral("/global");
 }
 
-QString modOption(ModGroup group) {
+QString modOption(ModGroup group)
+{
     switch (group) {
     case ModGroup::Multiplay:
         return QStringLiteral("--mod_mp=");
@@ -47,7 +51,8 @@ QString modOption(ModGroup group) {
     return QStringLiteral("--mod=");
 }
 
-int missingSubfolderStatus(ModGroup group) {
+int missingSubfolderStatus(ModGroup group)
+{
     switch (group) {
     case ModGroup::Multiplay:
         return 2;

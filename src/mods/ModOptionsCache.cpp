@@ -3,7 +3,8 @@
 #include "app/ModTable.h"
 #include "mods/ModSelectionText.h"
 
-const QString &ModOptionsCache::text() {
+const QString &ModOptionsCache::text()
+{
     if (!isCurrent()) {
         options = composeModOptions();
         builtFrom = tableRevisions();
@@ -12,7 +13,8 @@ const QString &ModOptionsCache::text() {
     return options;
 }
 
-void ModOptionsCache::setTicked(ModGroup group, int index, bool ticked) {
+void ModOptionsCache::setTicked(ModGroup group, int index, bool ticked)
+{
     ModTable &table = modTable(group);
     if (table.at(index).ticked == ticked)
         return;
@@ -24,7 +26,8 @@ void ModOptionsCache::setTicked(ModGroup group, int index, bool ticked) {
         builtFrom = tableRevisions();
 }
 
-ModOptionsCache::Revisions ModOptionsCache::tableRevisions() {
+ModOptionsCache::Revisions ModOptionsCache::tableRevisions()
+{
     Revisions revisions;
     for (std::size_t i = 0; i < allModGroups.size(); ++i)
         revisions[i] = modTable(allModGroups[i]).revision();

@@ -2,6 +2,8 @@
 
 #include "app/AppState.h"
 
+#include <limits>
+
 namespace {
 const QString placeholder = QStringLiteral("%BinaryPath%");
 const QLatin1Char space(' ');
@@ -10,16 +12,19 @@ const QLatin1Char lineEnd('\n');
 // What the text adds to each ticked name, besides the name: "\n", or " --mod_mp=" and so on.
 using Framing = qsizetype (*)(ModGroup);
 
-qsizetype selectedModsFraming(ModGroup) {
+qsizetype selectedModsFraming(ModGroup)
+{
     return 1;
 }
 
-qsizetype modOptionsFraming(ModGroup group) {
+qsizetype modOptionsFraming(ModGroup group)
+{
     return 1 + modOption(group).size();
 }
 
 // Where the text of entry `index` of the group starts, counting only ticked entries.
-qsizetype textPosition(ModGroup group, int index, Framing framing) {
+qsizetype textPosition(ModGroup group, int index, Framing framing)
+{
     qsizetype position = 0;
     for (const ModGroup earlier : allModGroups) {
         const ModTable &table = modTable(earlier);
@@ -31,13 +36,15 @@ qsizetype textPosition(ModGroup group, int index, Framing framing) {
     return position;
 }
 
-TextSplice splice(qsizetype position, bool ticked, const QString &text) {
+TextSplice splice(qsizetype position, bool ticked, const QString &text)
+{
     if (ticked)
         return TextSplice{position, 0, text};
     return TextSplice{position, text.size(), QString()};
 }
 
-qsizetype tickedTextLength(Framing framing) {
+qsizetype tickedTextLength(Framing framing)
+{
     qsizetype length = 0;
     for (const ModGroup group : allModGroups)
         length +=
@@ -46,7 +53,8 @@ qsizetype tickedTextLength(Framing framing) {
 }
 } // namespace
 
-QString composeSelectedMods() {
+QString composeSelectedMods()
+{
     QString text;
     text.reserve(tickedTextLength(selectedModsFraming));
     for (const ModGroup group : allModGroups) {
@@ -58,7 +66,8 @@ QString composeSelectedMods() {
     return text;
 }
 
-QString composeModOptions() {
+QString composeModOptions()
+{
     QString text;
     text.reserve(tickedTextLength(modOptionsFraming));
     for (const ModGroup group : allModGroups) {
@@ -71,15 +80,25 @@ QString composeModOptions() {
     return text;
 }
 
-QString composeModArguments() {
+QString composeModArguments()
+{
     return composeModOptions() + space + appState().otherCommands;
 }
 
-QString composeCommandLine(const QString &modOptions, const QString &otherCommands) {
-    return placeholder + modOptions + space + otherCommands;
+QString composeCommandLine(const QString &modOptions, const QString &otherCommands, qsizetype limit)
+{
+    const QStringView parts[] = {placeholder, modOptions, QStringView(u" "), otherCommands};
+    if (limit < 0)
+        limit = std::numeric_limits<qsizetype>::max();
+    QString line;
+    line.reserve(qMin(limit, placeholder.size() + modOptions.size() + 1 + otherCommands.size()));
+    for (const QStringView part : parts)
+        line += part.left(limit - line.size());
+    return line;
 }
 
-QStringList composeModArgumentList() {
+QStringList composeModArgumentList()
+{
     QStringList arguments;
     for (const ModGroup group : allModGroups) {
         const QString option = modOption(group);
@@ -91,12 +110,14 @@ QStringList composeModArgumentList() {
     return arguments;
 }
 
-TextSplice selectedModsSplice(ModGroup group, int index, bool ticked) {
+TextSplice selectedModsSplice(ModGroup group, int index, bool ticked)
+{
     const qsizetype position = textPosition(group, index, selectedModsFraming);
     return splice(position, ticked, modTable(group).at(index).name + lineEnd);
 }
 
-TextSplice modOptionsSplice(ModGroup group, int index, bool ticked) {
+TextSplice modOptionsSplice(ModGroup group, int index, bool ticked)
+{
     const qsizetype position = textPosition(group, index, modOptionsFraming);
     return splice(position, ticked, space + modOption(group) + modTable(group).at(index).name);
 }

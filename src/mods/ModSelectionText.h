@@ -21,8 +21,11 @@ QString composeModOptions();
 QString composeModArguments();
 
 // The command-line view: the placeholder "%BinaryPath%" directly followed by the argument
-// text made of these mod options and other options.
-QString composeCommandLine(const QString &modOptions, const QString &otherCommands);
+// text made of these mod options and other options. With a limit, only the first `limit`
+// characters: what a line edit of that maximum length keeps of the whole, without copying
+// megabytes of options for thirty thousand ticked mods.
+QString composeCommandLine(const QString &modOptions, const QString &otherCommands,
+                           qsizetype limit = -1);
 
 // The game's arguments for the ticked mods, one per mod whatever characters its name holds.
 QStringList composeModArgumentList();

@@ -3,11 +3,13 @@
 #include "mods/ModViews.h"
 
 ModViewBatch::ModViewBatch(MainWindowForm &form)
-    : views(&ModViews::of(form)) {
+    : views(&ModViews::of(form))
+{
     views->beginBatch();
 }
 
-ModViewBatch::~ModViewBatch() {
+ModViewBatch::~ModViewBatch()
+{
     if (views)
         views->endBatch();
 }

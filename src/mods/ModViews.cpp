@@ -13,20 +13,23 @@
 ModViews::ModViews(MainWindowForm &form)
     : QObject(form.groupBox)
     , selectedMods(form.SelectedMods)
-    , commandLine(form.CurrentCommandLine) {
+    , commandLine(form.CurrentCommandLine)
+{
     setObjectName(QStringLiteral("modViews"));
     // A full re-rendering empties the undo history every time; patches must not build one up.
     selectedMods->document()->setUndoRedoEnabled(false);
 }
 
-ModViews &ModViews::of(MainWindowForm &form) {
+ModViews &ModViews::of(MainWindowForm &form)
+{
     auto *views = form.groupBox->findChild<ModViews *>(QString(), Qt::FindDirectChildrenOnly);
     if (!views)
         views = new ModViews(form);
     return *views;
 }
 
-void ModViews::itemChanged(ModTable &table, int index, bool ticked) {
+void ModViews::itemChanged(ModTable &table, int index, bool ticked)
+{
     const std::optional<ModGroup> group = groupOfTable(table);
     const bool changes = index >= 0 && table.at(index).ticked != ticked;
     if (batchDepth > 0 || !group) {
@@ -50,7 +53,8 @@ void ModViews::itemChanged(ModTable &table, int index, bool ticked) {
     refreshCommandLine();
 }
 
-void ModViews::otherCommandsChanged(const QString &text) {
+void ModViews::otherCommandsChanged(const QString &text)
+{
     appState().otherCommands = text;
     if (batchDepth > 0)
         commandLineDue = true;
@@ -58,21 +62,26 @@ void ModViews::otherCommandsChanged(const QString &text) {
         refreshCommandLine();
 }
 
-void ModViews::itemsAdded() {
+void ModViews::itemsAdded()
+{
     renderBoth();
 }
 
-void ModViews::refreshSelectedMods() {
+void ModViews::refreshSelectedMods()
+{
     selectedMods->setPlainText(composeSelectedMods());
     selectedModsRendered = true;
     selectedModsRevisions = tableRevisions();
 }
 
-void ModViews::refreshCommandLine() {
-    commandLine->setText(composeCommandLine(modOptions.text(), appState().otherCommands));
+void ModViews::refreshCommandLine()
+{
+    commandLine->setText(
+        composeCommandLine(modOptions.text(), appState().otherCommands, commandLine->maxLength()));
 }
 
-void ModViews::endBatch() {
+void ModViews::endBatch()
+{
     if (batchDepth == 0 || --batchDepth > 0)
         return;
     if (selectedModsDue)
@@ -83,7 +92,8 @@ void ModViews::endBatch() {
     commandLineDue = false;
 }
 
-ModViews::Revisions ModViews::tableRevisions() {
+ModViews::Revisions ModViews::tableRevisions()
+{
     Revisions revisions;
     for (std::size_t i = 0; i < allModGroups.size(); ++i)
         revisions[i] = modTable(allModGroups[i]).revision();
@@ -92,7 +102,8 @@ ModViews::Revisions ModViews::tableRevisions() {
 
 // The document shows the tables as they are, as far as can be told without reading it: no
 // table changed since it was rendered, and it holds as many characters as it should.
-bool ModViews::selectedModsCurrent() const {
+bool ModViews::selectedModsCurrent() const
+{
     if (!selectedModsRendered || selectedModsRevisions != tableRevisions())
         return false;
     qsizetype length = 0;
@@ -102,7 +113,8 @@ bool ModViews::selectedModsCurrent() const {
     return selectedMods->document()->characterCount() == length + 1;
 }
 
-void ModViews::patchSelectedMods(const TextSplice &splice) {
+void ModViews::patchSelectedMods(const TextSplice &splice)
+{
     QTextCursor cursor(selectedMods->document());
     cursor.setPosition(int(splice.position));
     if (splice.removed > 0) {
@@ -114,11 +126,13 @@ void ModViews::patchSelectedMods(const TextSplice &splice) {
 }
 
 // A full re-rendering leaves the view scrolled to its start with no selection; so does a patch.
-void ModViews::showSelectedModsFromStart() {
+void ModViews::showSelectedModsFromStart()
+{
     selectedMods->moveCursor(QTextCursor::Start);
 }
 
-void ModViews::renderBoth() {
+void ModViews::renderBoth()
+{
     if (batchDepth > 0) {
         selectedModsDue = true;
         commandLineDue = true;

@@ -18,16 +18,19 @@ private slots:
 };
 
 namespace {
-QString realPath(const QString &path) {
+QString realPath(const QString &path)
+{
     return QFileInfo(path).canonicalFilePath();
 }
 
-void run(ModsTestTool &tool) {
+void run(ModsTestTool &tool)
+{
     QTest::mouseClick(tool.form().buttonRun, Qt::LeftButton);
 }
 } // namespace
 
-void GameLaunchTest::nothingTickedStartsTheGameWithNoArguments() {
+void GameLaunchTest::nothingTickedStartsTheGameWithNoArguments()
+{
     ModsTestTool tool({QStringLiteral("a.zip")});
     run(tool);
     QCOMPARE(tool.probe.exits, QVector<int>{0});
@@ -38,7 +41,8 @@ void GameLaunchTest::nothingTickedStartsTheGameWithNoArguments() {
     QCOMPARE(launches.at(0), QStringList{realPath(tool.folder.gameDir())});
 }
 
-void GameLaunchTest::everyTickedModIsOneWholeArgument() {
+void GameLaunchTest::everyTickedModIsOneWholeArgument()
+{
     const QString spaced = QStringLiteral("My Big Mod.zip");
     const QString quoted = QStringLiteral("say \"hi\" \"\"\".pak");
     const QString accented = QStringLiteral("Šárka ünïcode 日本.zip");
@@ -68,7 +72,8 @@ void GameLaunchTest::everyTickedModIsOneWholeArgument() {
                      QStringLiteral("--save=/tmp/a/b")}));
 }
 
-void GameLaunchTest::otherOptionsAreSplitByTheQuotingRules_data() {
+void GameLaunchTest::otherOptionsAreSplitByTheQuotingRules_data()
+{
     QTest::addColumn<QString>("otherCommands");
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("quoted words") << QStringLiteral("-a \"two words\"")
@@ -83,7 +88,8 @@ void GameLaunchTest::otherOptionsAreSplitByTheQuotingRules_data() {
                                  << QStringList{QStringLiteral("%BinaryPath%")};
 }
 
-void GameLaunchTest::otherOptionsAreSplitByTheQuotingRules() {
+void GameLaunchTest::otherOptionsAreSplitByTheQuotingRules()
+{
     QFETCH(QString, otherCommands);
     QFETCH(QStringList, arguments);
     ModsTestTool tool({QStringLiteral("a.zip")});
@@ -97,7 +103,8 @@ void GameLaunchTest::otherOptionsAreSplitByTheQuotingRules() {
                  arguments);
 }
 
-void GameLaunchTest::failedStartWarnsAndKeepsTheToolAsItWas() {
+void GameLaunchTest::failedStartWarnsAndKeepsTheToolAsItWas()
+{
     ModsTestTool tool({QStringLiteral("a.zip")});
     tool.window->show();
     ModsTestTool::tick(tool.form().listMP, QStringLiteral("a.zip"));
@@ -130,7 +137,8 @@ void GameLaunchTest::failedStartWarnsAndKeepsTheToolAsItWas() {
                           QStringLiteral("-x")}));
 }
 
-void GameLaunchTest::systemReasonIsShownAsGiven() {
+void GameLaunchTest::systemReasonIsShownAsGiven()
+{
     ModsTestTool tool;
     tool.probe.fakeStarts = true;
     tool.probe.fakeStartOutcome =
@@ -142,7 +150,8 @@ void GameLaunchTest::systemReasonIsShownAsGiven() {
              QStringLiteral("Cannot start %1:\nExec format error.").arg(tool.folder.exePath()));
 }
 
-void GameLaunchTest::programWithoutFolderStartsInTheCurrentFolder() {
+void GameLaunchTest::programWithoutFolderStartsInTheCurrentFolder()
+{
     ModsTestTool tool;
     tool.probe.fakeStarts = true;
     appState().exePath = QStringLiteral("varnhold");

@@ -20,14 +20,16 @@ private slots:
 };
 
 namespace {
-QStringList itemTexts(QTreeWidget *list) {
+QStringList itemTexts(QTreeWidget *list)
+{
     QStringList texts;
     for (int row = 0; row < list->topLevelItemCount(); ++row)
         texts.append(list->topLevelItem(row)->text(0));
     return texts;
 }
 
-QStringList tableNames(const ModTable &table) {
+QStringList tableNames(const ModTable &table)
+{
     QStringList names;
     for (const ModEntry &entry : table)
         names.append(entry.name);
@@ -35,7 +37,8 @@ QStringList tableNames(const ModTable &table) {
 }
 } // namespace
 
-void ModCatalogueTest::listingOrderIgnoresCaseAndKeepsEveryExtension() {
+void ModCatalogueTest::listingOrderIgnoresCaseAndKeepsEveryExtension()
+{
     ModsTestTool tool({QStringLiteral("beta.zip"), QStringLiteral("Alpha.zip"),
                        QStringLiteral("gamma.txt"), QStringLiteral("README"),
                        QStringLiteral("Delta.PAK")});
@@ -46,7 +49,8 @@ void ModCatalogueTest::listingOrderIgnoresCaseAndKeepsEveryExtension() {
     QCOMPARE(itemTexts(tool.form().listMP), expected);
 }
 
-void ModCatalogueTest::foldersAndHiddenFilesAreLeftOut() {
+void ModCatalogueTest::foldersAndHiddenFilesAreLeftOut()
+{
     PlatformProbe probe;
     TestAppFolder folder;
     folder.createReadyTool({}, {}, {QStringLiteral("g.zip"), QStringLiteral(".hidden.zip")});
@@ -58,7 +62,8 @@ void ModCatalogueTest::foldersAndHiddenFilesAreLeftOut() {
     QCOMPARE(listModFileNames(global), QStringList{QStringLiteral("g.zip")});
 }
 
-void ModCatalogueTest::namesWithLineBreaksAreLeftOut() {
+void ModCatalogueTest::namesWithLineBreaksAreLeftOut()
+{
     ModsTestTool tool({QStringLiteral("a.zip"), QStringLiteral("line\nbreak.zip"),
                        QStringLiteral("carriage\rreturn.zip"), QStringLiteral("both\r\n.zip"),
                        QStringLiteral("z.zip")});
@@ -67,7 +72,8 @@ void ModCatalogueTest::namesWithLineBreaksAreLeftOut() {
     QCOMPARE(itemTexts(tool.form().listMP), expected);
 }
 
-void ModCatalogueTest::namesStayExactlyAsListed() {
+void ModCatalogueTest::namesStayExactlyAsListed()
+{
     const QStringList names{QStringLiteral("  leading and trailing  "),
                             QStringLiteral("-dash.zip"),
                             QStringLiteral("My Mod.zip"),
@@ -83,7 +89,8 @@ void ModCatalogueTest::namesStayExactlyAsListed() {
     QCOMPARE(itemTexts(tool.form().listSP), sorted);
 }
 
-void ModCatalogueTest::itemsAreCheckableUntickedAndInTableOrder() {
+void ModCatalogueTest::itemsAreCheckableUntickedAndInTableOrder()
+{
     ModsTestTool tool({QStringLiteral("m1.zip"), QStringLiteral("m2.zip")},
                       {QStringLiteral("c1.zip")},
                       {QStringLiteral("g1.zip"), QStringLiteral("m1.zip")});
@@ -105,7 +112,8 @@ void ModCatalogueTest::itemsAreCheckableUntickedAndInTableOrder() {
     }
 }
 
-void ModCatalogueTest::tablesAreAppendedToNotCleared() {
+void ModCatalogueTest::tablesAreAppendedToNotCleared()
+{
     PlatformProbe probe;
     TestAppFolder folder;
     folder.createReadyTool({QStringLiteral("new.zip")}, {QStringLiteral("c.zip")});
@@ -119,7 +127,8 @@ void ModCatalogueTest::tablesAreAppendedToNotCleared() {
     QVERIFY(appState().modsGlobal.isEmpty());
 }
 
-void ModCatalogueTest::missingSubfolderWarnsThenEndsWithItsStatus_data() {
+void ModCatalogueTest::missingSubfolderWarnsThenEndsWithItsStatus_data()
+{
     QTest::addColumn<QStringList>("removed");
     QTest::addColumn<QString>("missing");
     QTest::addColumn<int>("status");
@@ -139,7 +148,8 @@ void ModCatalogueTest::missingSubfolderWarnsThenEndsWithItsStatus_data() {
         << QStringLiteral("campaign") << 3 << 1 << 0;
 }
 
-void ModCatalogueTest::missingSubfolderWarnsThenEndsWithItsStatus() {
+void ModCatalogueTest::missingSubfolderWarnsThenEndsWithItsStatus()
+{
     QFETCH(QStringList, removed);
     QFETCH(QString, missing);
     QFETCH(int, status);

@@ -18,6 +18,7 @@ private slots:
     void revisionMovesOnlyWithTheContent();
     void composesTheDocumentedCommandLine();
     void nothingTickedLeavesASingleSpace();
+    void limitedCommandLineIsTheStartOfTheWhole();
     void splicesTurnEachTextIntoTheNext();
     void optionsCacheFollowsTicksAndNoticesOtherChanges();
     void modArgumentListKeepsEveryNameWhole();
@@ -29,25 +30,29 @@ private slots:
 };
 
 namespace {
-QString modName(QRandomGenerator &random, int number) {
+QString modName(QRandomGenerator &random, int number)
+{
     // Lengths vary, so that sums of lengths and counts can not stand in for each other.
     return QStringLiteral("m%1%2.zip")
         .arg(number)
         .arg(QString(random.bounded(12), QLatin1Char('x')));
 }
 
-void fillTable(ModTable &table, QRandomGenerator &random, int count) {
+void fillTable(ModTable &table, QRandomGenerator &random, int count)
+{
     for (int i = 0; i < count; ++i)
         table.append(modName(random, table.size()));
 }
 
-void tick(ModGroup group, const QStringList &names) {
+void tick(ModGroup group, const QStringList &names)
+{
     for (const QString &name : names)
         modTable(group).setTicked(modTable(group).indexOf(name), true);
 }
 } // namespace
 
-void ModSelectionTextTest::tickedSumsMatchAWalkOverTheTable() {
+void ModSelectionTextTest::tickedSumsMatchAWalkOverTheTable()
+{
     QRandomGenerator random(7);
     ModTable table;
     fillTable(table, random, 300);
@@ -71,7 +76,8 @@ void ModSelectionTextTest::tickedSumsMatchAWalkOverTheTable() {
     }
 }
 
-void ModSelectionTextTest::revisionMovesOnlyWithTheContent() {
+void ModSelectionTextTest::revisionMovesOnlyWithTheContent()
+{
     ModTable &mp = appState().modsMP;
     ModTable &global = appState().modsGlobal;
     mp.append(QStringLiteral("a.zip"));
@@ -91,7 +97,8 @@ void ModSelectionTextTest::revisionMovesOnlyWithTheContent() {
     QVERIFY(mp.revision() != appended);
 }
 
-void ModSelectionTextTest::composesTheDocumentedCommandLine() {
+void ModSelectionTextTest::composesTheDocumentedCommandLine()
+{
     modTable(ModGroup::Multiplay).append(QStringLiteral("a.zip"));
     modTable(ModGroup::Multiplay).append(QStringLiteral("b.zip"));
     modTable(ModGroup::Multiplay).append(QStringLiteral("c.zip"));
@@ -107,7 +114,8 @@ void ModSelectionTextTest::composesTheDocumentedCommandLine() {
     QCOMPARE(composeSelectedMods(), QStringLiteral("a.zip\nb.zip\ng.zip\n"));
 }
 
-void ModSelectionTextTest::nothingTickedLeavesASingleSpace() {
+void ModSelectionTextTest::nothingTickedLeavesASingleSpace()
+{
     modTable(ModGroup::Campaign).append(QStringLiteral("c.zip"));
     QCOMPARE(composeModArguments(), QStringLiteral(" "));
     QCOMPARE(composeCommandLine(composeModOptions(), QString()), QStringLiteral("%BinaryPath% "));
@@ -115,7 +123,18 @@ void ModSelectionTextTest::nothingTickedLeavesASingleSpace() {
     QCOMPARE(composeModArgumentList(), QStringList());
 }
 
-void ModSelectionTextTest::splicesTurnEachTextIntoTheNext() {
+void ModSelectionTextTest::limitedCommandLineIsTheStartOfTheWhole()
+{
+    const QString options = QStringLiteral(" --mod_mp=a.zip --mod=\U0001F600.zip");
+    const QString other = QStringLiteral("-x \"y z\"");
+    const QString whole = composeCommandLine(options, other);
+    QCOMPARE(whole, QStringLiteral("%BinaryPath% --mod_mp=a.zip --mod=\U0001F600.zip -x \"y z\""));
+    for (qsizetype limit = 0; limit <= whole.size() + 2; ++limit)
+        QCOMPARE(composeCommandLine(options, other, limit), whole.left(limit));
+}
+
+void ModSelectionTextTest::splicesTurnEachTextIntoTheNext()
+{
     QRandomGenerator random(11);
     for (const ModGroup group : allModGroups)
         fillTable(modTable(group), random, 120);
@@ -133,7 +152,8 @@ void ModSelectionTextTest::splicesTurnEachTextIntoTheNext() {
     }
 }
 
-void ModSelectionTextTest::optionsCacheFollowsTicksAndNoticesOtherChanges() {
+void ModSelectionTextTest::optionsCacheFollowsTicksAndNoticesOtherChanges()
+{
     QRandomGenerator random(13);
     for (const ModGroup group : allModGroups)
         fillTable(modTable(group), random, 80);
@@ -158,7 +178,8 @@ void ModSelectionTextTest::optionsCacheFollowsTicksAndNoticesOtherChanges() {
     QCOMPARE(cache.text(), composeModOptions());
 }
 
-void ModSelectionTextTest::modArgumentListKeepsEveryNameWhole() {
+void ModSelectionTextTest::modArgumentListKeepsEveryNameWhole()
+{
     const QStringList names{QStringLiteral("My Mod.zip"), QStringLiteral("say \"hi\" .pak"),
                             QStringLiteral("  spaced  "), QStringLiteral("Šárka ünï.zip")};
     for (const QString &name : names) {
@@ -175,7 +196,8 @@ void ModSelectionTextTest::modArgumentListKeepsEveryNameWhole() {
                   QStringLiteral("--mod=My Mod.zip")}));
 }
 
-void ModSelectionTextTest::splitCommandFollowsTheQuotingRules_data() {
+void ModSelectionTextTest::splitCommandFollowsTheQuotingRules_data()
+{
     QTest::addColumn<QString>("otherCommands");
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("empty") << QString() << QStringList();
@@ -210,7 +232,8 @@ void ModSelectionTextTest::splitCommandFollowsTheQuotingRules_data() {
         << QStringList{QStringLiteral("--save=C:/Saves/one"), QStringLiteral("D:/My Saves")};
 }
 
-void ModSelectionTextTest::splitCommandFollowsTheQuotingRules() {
+void ModSelectionTextTest::splitCommandFollowsTheQuotingRules()
+{
     QFETCH(QString, otherCommands);
     QFETCH(QStringList, arguments);
     QCOMPARE(QProcess::splitCommand(otherCommands), arguments);
@@ -220,7 +243,8 @@ void ModSelectionTextTest::splitCommandFollowsTheQuotingRules() {
     QCOMPARE(buildLaunchRequest().arguments, arguments);
 }
 
-void ModSelectionTextTest::launchRequestTakesProgramArgumentsAndFolder() {
+void ModSelectionTextTest::launchRequestTakesProgramArgumentsAndFolder()
+{
     AppState &state = appState();
     state.exePath = QStringLiteral("/opt/My Games/Varnhold/varnhold");
     state.otherCommands = QStringLiteral("-windowed \"--title=A B\"");
@@ -237,7 +261,8 @@ void ModSelectionTextTest::launchRequestTakesProgramArgumentsAndFolder() {
     QCOMPARE(request.workingDirectory, QStringLiteral("/opt/My Games/Varnhold"));
 }
 
-void ModSelectionTextTest::gameWorkingFolder_data() {
+void ModSelectionTextTest::gameWorkingFolder_data()
+{
     QTest::addColumn<QString>("exePath");
     QTest::addColumn<QString>("folder");
     QTest::newRow("ordinary") << QStringLiteral("C:/Program Files/Varnhold/varnhold.exe")
@@ -258,7 +283,8 @@ void ModSelectionTextTest::gameWorkingFolder_data() {
 #endif
 }
 
-void ModSelectionTextTest::gameWorkingFolder() {
+void ModSelectionTextTest::gameWorkingFolder()
+{
     QFETCH(QString, exePath);
     QFETCH(QString, folder);
     QCOMPARE(::gameWorkingFolder(exePath), folder);
