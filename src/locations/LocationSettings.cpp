@@ -17,20 +17,24 @@ const QString defaultExecutablePath = QStringLiteral("C:/Program Files/Varnhold/
 const QString defaultModFolderPath = QStringLiteral("C:/Program Files/Varnhold/mods");
 const QString configBelowHome = QStringLiteral("/My Documents/Varnhold 2.3/config");
 
-QString existingEntryOrEmpty(const QString &path) {
+QString existingEntryOrEmpty(const QString &path)
+{
     return platform::entryExists(path) ? path : QString();
 }
 
-QString existingFolderOrEmpty(const QString &path) {
+QString existingFolderOrEmpty(const QString &path)
+{
     return platform::folderExists(path) ? path : QString();
 }
 } // namespace
 
-QString optionsIniPath() {
+QString optionsIniPath()
+{
     return platform::applicationDirPath() + QStringLiteral("/options.ini");
 }
 
-void loadLocations() {
+void loadLocations()
+{
     IniFile ini(optionsIniPath());
     AppState &state = appState();
     state.exePath = ini.value(pathsSection, executableKey, missingValue);
@@ -38,23 +42,29 @@ void loadLocations() {
     state.configFilePath = ini.value(pathsSection, configFileKey, missingValue);
 }
 
-QString defaultConfigFilePath() {
+QString defaultConfigFilePath()
+{
     const QString homePath = platform::environmentValue(QStringLiteral("homepath"));
     const QString homeDrive = platform::environmentValue(QStringLiteral("homedrive"));
     return homeDrive + homePath + configBelowHome;
 }
 
-void defaultLocations() {
+void defaultLocations()
+{
     AppState &state = appState();
     state.exePath = existingEntryOrEmpty(defaultExecutablePath);
     state.modFolderPath = existingFolderOrEmpty(defaultModFolderPath);
     state.configFilePath = existingEntryOrEmpty(defaultConfigFilePath());
 }
 
-LocationsSaveResult saveLocations() {
+LocationsSaveResult saveLocations()
+{
     const QString path = optionsIniPath();
     const AppState &state = appState();
     IniFile ini(path);
+    // Starting from an empty store would replace every other line the user keeps there.
+    if (ini.status() == IniFile::StatusCannotOpen)
+        return LocationsSaveResult{false, ini.errorText()};
     ini.setValue(pathsSection, executableKey, state.exePath);
     ini.setValue(pathsSection, modFolderKey, state.modFolderPath);
     ini.setValue(pathsSection, configFileKey, state.configFilePath);
@@ -64,13 +74,15 @@ LocationsSaveResult saveLocations() {
     return LocationsSaveResult{false, ini.errorText()};
 }
 
-bool locationsExist() {
+bool locationsExist()
+{
     const AppState &state = appState();
     return platform::entryExists(state.exePath) && platform::folderExists(state.modFolderPath) &&
            platform::entryExists(state.configFilePath);
 }
 
-bool locationsKnown() {
+bool locationsKnown()
+{
     const AppState &state = appState();
     return !state.exePath.isEmpty() && !state.modFolderPath.isEmpty() &&
            !state.configFilePath.isEmpty();

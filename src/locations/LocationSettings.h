@@ -26,6 +26,7 @@ void defaultLocations();
 QString defaultConfigFilePath();
 
 // Writes the three locations into the "Paths" section, keeping every other line of the file.
+// A file that exists but cannot be read is left alone and reported as not written.
 LocationsSaveResult saveLocations();
 
 // Whether the executable, the mod folder and the configuration file all exist, checked in

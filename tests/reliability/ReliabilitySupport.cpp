@@ -1,0 +1,195 @@
+#include "ReliabilitySupport.h"
+
+#include "app/AppState.h"
+#include "setfiles/SetFileNames.h"
+
+#include <QApplication>
+#include <QCryptographicHash>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cerrno>
+#include <cstring>
+#include <functional>
+#include <sys/fsuid.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace reliability {
+namespace {
+constexpr int ordinaryUser = 65534; // "nobody" on Debian
+
+QString systemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+} // namespace
+
+SmallFileSystem::SmallFileSystem(int kilobytes)
+{
+    if (!mountPoint.isValid()) {
+        reason = QStringLiteral("no temporary folder");
+        return;
+    }
+    const QByteArray options = "size=" + QByteArray::number(kilobytes) + "k,mode=0777";
+    if (::mount("vmm-test", QFile::encodeName(path()).constData(), "tmpfs", MS_NOSUID | MS_NODEV,
+                options.constData()) != 0) {
+        reason = QStringLiteral("cannot mount a small file system: %1").arg(systemError());
+        return;
+    }
+    mounted = true;
+}
+
+SmallFileSystem::~SmallFileSystem()
+{
+    if (mounted)
+        ::umount2(QFile::encodeName(path()).constData(), MNT_DETACH);
+}
+
+void SmallFileSystem::fill()
+{
+    QFile filler(path() + QStringLiteral("/filler"));
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        return;
+    const QByteArray chunk(4096, 'f');
+    while (filler.write(chunk) == chunk.size()) {
+    }
+    // A last page may still take a few bytes.
+    while (filler.write("f", 1) == 1) {
+    }
+}
+
+AsOrdinaryUser::AsOrdinaryUser()
+{
+    if (::geteuid() != 0)
+        return;
+    ::setfsgid(ordinaryUser);
+    ::setfsuid(ordinaryUser);
+    switched = true;
+    // setfsuid reports the previous value; asking again shows whether the change took.
+    active = ::setfsuid(ordinaryUser) == ordinaryUser;
+}
+
+AsOrdinaryUser::~AsOrdinaryUser()
+{
+    if (!switched)
+        return;
+    ::setfsuid(0);
+    ::setfsgid(0);
+}
+
+void setMode(const QString &path, int mode)
+{
+    ::chmod(QFile::encodeName(path).constData(), mode_t(mode));
+}
+
+void openFolderToEveryone(const QString &folder, const QString &root)
+{
+    setMode(folder, 0777);
+    const QString top = QDir(root).absolutePath();
+    QDir dir(QDir(folder).absolutePath());
+    while (dir.absolutePath() != top && dir.absolutePath().startsWith(top) && dir.cdUp())
+        setMode(dir.absolutePath(), 0755);
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray("<unreadable>");
+    return file.readAll();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write test file %s", qPrintable(path));
+    file.write(bytes);
+}
+
+QStringList treeSnapshot(const QString &root)
+{
+    QStringList entries;
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QFileInfo info = it.fileInfo();
+        QString entry = QDir(root).relativeFilePath(path);
+        if (info.isSymLink())
+            entry += QStringLiteral(" -> ") + info.symLinkTarget();
+        else if (info.isDir())
+            entry += QStringLiteral("/");
+        else
+            entry +=
+                QStringLiteral(" ") +
+                QString::fromLatin1(
+                    QCryptographicHash::hash(readBytes(path), QCryptographicHash::Sha1).toHex());
+        entries << entry;
+    }
+    entries.sort();
+    return entries;
+}
+
+QStringList listedSetFiles()
+{
+    refreshSetFileNames();
+    return appState().setFileNames;
+}
+
+namespace {
+void actWhenShown(const QString &objectName, const std::function<void(QWidget *)> &action,
+                  int attemptsLeft)
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal || !modal->isVisible() || modal->objectName() != objectName) {
+        if (attemptsLeft > 0)
+            QTimer::singleShot(10, [=] { actWhenShown(objectName, action, attemptsLeft - 1); });
+        return;
+    }
+    action(modal);
+}
+} // namespace
+
+void whenDialogShown(const QString &objectName, std::function<void(QWidget *)> action)
+{
+    QTimer::singleShot(0, [=] { actWhenShown(objectName, action, 500); });
+}
+
+void answerLocationsDialog(const QString &exePath, const QString &modFolder,
+                           const QString &configPath)
+{
+    whenDialogShown(QStringLiteral("OptionsDialog"), [=](QWidget *dialog) {
+        dialog->findChild<QLineEdit *>(QStringLiteral("executablePath"))->setText(exePath);
+        dialog->findChild<QLineEdit *>(QStringLiteral("modFolder"))->setText(modFolder);
+        dialog->findChild<QLineEdit *>(QStringLiteral("ConfigFile"))->setText(configPath);
+        dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))
+            ->button(QDialogButtonBox::Ok)
+            ->click();
+    });
+}
+
+void answerSetFileCreation(const QString &choiceButton, const QString &name)
+{
+    whenDialogShown(QStringLiteral("SetFileCreate"), [=](QWidget *dialog) {
+        dialog->findChild<QPushButton *>(choiceButton)->click();
+    });
+    whenDialogShown(QStringLiteral("SetName"), [=](QWidget *dialog) {
+        dialog->findChild<QLineEdit *>(QStringLiteral("Name"))->setText(name);
+        dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))
+            ->button(QDialogButtonBox::Ok)
+            ->click();
+    });
+}
+
+} // namespace reliability

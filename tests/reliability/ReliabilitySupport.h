@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <functional>
+
+class QWidget;
+
+namespace reliability {
+
+// A file system of its own, a few hundred kilobytes large, mounted for one test so that it can
+// be filled up: the only honest way to see what a save does when the disk is full. Needs the
+// right to mount (root); otherwise isMounted() is false and whyNot() says why.
+class SmallFileSystem {
+public:
+    explicit SmallFileSystem(int kilobytes = 512);
+    ~SmallFileSystem();
+    SmallFileSystem(const SmallFileSystem &) = delete;
+    SmallFileSystem &operator=(const SmallFileSystem &) = delete;
+
+    bool isMounted() const { return mounted; }
+    QString whyNot() const { return reason; }
+    QString path() const { return mountPoint.path(); }
+
+    // Takes every byte that is left, so that the next write fails for want of room.
+    void fill();
+
+private:
+    QTemporaryDir mountPoint;
+    bool mounted = false;
+    QString reason;
+};
+
+// For its lifetime, file access of this thread is checked as for an ordinary user. A test that
+// runs as root otherwise reads and writes whatever the permission bits say. Does nothing when
+// the test does not run as root, where the bits already apply.
+class AsOrdinaryUser {
+public:
+    AsOrdinaryUser();
+    ~AsOrdinaryUser();
+    AsOrdinaryUser(const AsOrdinaryUser &) = delete;
+    AsOrdinaryUser &operator=(const AsOrdinaryUser &) = delete;
+
+    bool isActive() const { return active; }
+
+private:
+    bool switched = false;
+    bool active = false;
+};
+
+// Lets an ordinary user into the folder and every folder above it up to `root` (inclusive),
+// and lets it create files in the folder itself.
+void openFolderToEveryone(const QString &folder, const QString &root);
+void setMode(const QString &path, int mode);
+
+QByteArray readBytes(const QString &path);
+void writeBytes(const QString &path, const QByteArray &bytes);
+
+// Every entry below the root, each with its kind and, for files, its content's digest, to
+// show that nothing else was touched.
+QStringList treeSnapshot(const QString &root);
+
+// The names of the set files the tool lists in its set-file folder.
+QStringList listedSetFiles();
+
+// Acts on the next modal dialog of this object name from inside its own event loop. A dialog
+// that does not come within a few seconds is not waited for.
+void whenDialogShown(const QString &objectName, std::function<void(QWidget *)> action);
+
+// Answers the next locations dialog with these three paths and OK, from inside its own event
+// loop.
+void answerLocationsDialog(const QString &exePath, const QString &modFolder,
+                           const QString &configPath);
+
+// Answers the two dialogs of "Create New Setting File": the button of that object name in the
+// first ("CreateBlank" or "CreateWithSelected"), then the name and OK in the second.
+void answerSetFileCreation(const QString &choiceButton, const QString &name);
+
+} // namespace reliability

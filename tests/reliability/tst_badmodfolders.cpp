@@ -1,0 +1,248 @@
+// Mod folders as other programs and users leave them: huge, looping, half broken, unreadable,
+// or full of odd names. The tool lists what it can, says what it must, and never hangs.
+
+#include "PlatformProbe.h"
+#include "ReliabilitySupport.h"
+#include "TestAppFolder.h"
+
+#include "app/AppState.h"
+#include "app/MainWindow.h"
+#include "app/MainWindowForm.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <QtTest>
+
+#include <unistd.h>
+
+using namespace reliability;
+
+namespace {
+QStringList itemTexts(QTreeWidget *tree)
+{
+    QStringList texts;
+    for (QTreeWidgetItemIterator it(tree, QTreeWidgetItemIterator::All); *it; ++it)
+        texts << (*it)->text(0);
+    return texts;
+}
+
+QStringList checkedItems(QTreeWidget *tree)
+{
+    QStringList texts;
+    for (QTreeWidgetItemIterator it(tree, QTreeWidgetItemIterator::All); *it; ++it) {
+        if ((*it)->checkState(0) == Qt::Checked)
+            texts << (*it)->text(0);
+    }
+    return texts;
+}
+
+QStringList tableNames(const ModTable &table)
+{
+    QStringList names;
+    for (const ModEntry &entry : table)
+        names << entry.name;
+    return names;
+}
+
+QStringList sorted(QStringList names)
+{
+    names.sort(Qt::CaseInsensitive);
+    return names;
+}
+
+void link(const QString &target, const QString &linkPath)
+{
+    QVERIFY2(QFile::link(target, linkPath), qPrintable(linkPath));
+}
+
+const QStringList oddNames{
+    QStringLiteral("\"quoted\".zip"), QStringLiteral("it's.zip"),   QStringLiteral("a=b.zip"),
+    QStringLiteral(";semi.zip"),      QStringLiteral("#hash.zip"),  QStringLiteral("[bracket].zip"),
+    QStringLiteral(" lead.zip"),      QStringLiteral("  two.zip"),  QStringLiteral("Välheim.zip"),
+    QStringLiteral("冒険.zip"),       QStringLiteral("🎮 party.zip")};
+} // namespace
+
+class BadModFoldersTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void thirtyThousandFilesListQuickly();
+    void symbolicLinkLoopsAreSkipped();
+    void subfolderThatIsALinkLoopIsMissing();
+    void subfolderThatIsAFileIsMissing_data();
+    void subfolderThatIsAFileIsMissing();
+    void unreadableSubfolderListsNothing();
+    void oddNamesAreListedTickedAndShownAsTheyAre();
+    void oddNamesSurviveASetFileAsDocumented();
+};
+
+void BadModFoldersTest::thirtyThousandFilesListQuickly()
+{
+    PlatformProbe probe;
+    TestAppFolder folder;
+    folder.createReadyTool({}, {QStringLiteral("c.zip")}, {QStringLiteral("g.zip")});
+    QStringList names;
+    for (int i = 0; i < 30000; ++i) {
+        const QString name = QStringLiteral("mod%1.zip").arg(i, 5, 10, QLatin1Char('0'));
+        QFile file(folder.modFolder() + QStringLiteral("/multiplay/") + name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        names << name;
+    }
+
+    MainWindow window;
+    QVERIFY(window.startupCompleted());
+    QCOMPARE(probe.messages.size(), 0);
+    QCOMPARE(window.form().listMP->topLevelItemCount(), 30000);
+    QCOMPARE(tableNames(appState().modsMP), names);
+
+    window.form().listMP->topLevelItem(29999)->setCheckState(0, Qt::Checked);
+    window.form().listMP->topLevelItem(0)->setCheckState(0, Qt::Checked);
+    QCOMPARE(window.form().CurrentCommandLine->text(),
+             QStringLiteral("%BinaryPath% --mod_mp=mod00000.zip --mod_mp=mod29999.zip "));
+}
+
+void BadModFoldersTest::symbolicLinkLoopsAreSkipped()
+{
+    PlatformProbe probe;
+    TestAppFolder folder;
+    folder.createReadyTool({QStringLiteral("real.zip")});
+    const QString multiplay = folder.modFolder() + QStringLiteral("/multiplay/");
+    link(QStringLiteral("self.zip"), multiplay + QStringLiteral("self.zip"));
+    link(QStringLiteral("pong.zip"), multiplay + QStringLiteral("ping.zip"));
+    link(QStringLiteral("ping.zip"), multiplay + QStringLiteral("pong.zip"));
+    link(QStringLiteral("."), multiplay + QStringLiteral("here"));
+    link(QStringLiteral(".."), multiplay + QStringLiteral("up"));
+    link(QStringLiteral("real.zip"), multiplay + QStringLiteral("link.zip"));
+    link(QStringLiteral("missing.zip"), multiplay + QStringLiteral("dangling.zip"));
+
+    MainWindow window;
+    QVERIFY(window.startupCompleted());
+    QCOMPARE(probe.messages.size(), 0);
+    QCOMPARE(itemTexts(window.form().listMP),
+             (QStringList{QStringLiteral("link.zip"), QStringLiteral("real.zip")}));
+}
+
+void BadModFoldersTest::subfolderThatIsALinkLoopIsMissing()
+{
+    PlatformProbe probe;
+    TestAppFolder folder;
+    folder.createReadyTool({QStringLiteral("a.zip")});
+    const QString global = folder.modFolder() + QStringLiteral("/global");
+    QVERIFY(QDir(global).removeRecursively());
+    link(global, global);
+
+    MainWindow window;
+    QVERIFY(!window.startupCompleted());
+    QCOMPARE(probe.exits, QVector<int>{1});
+    QCOMPARE(probe.messages.size(), 1);
+    QCOMPARE(probe.messages.first().text,
+             QStringLiteral("The mod folder %1 is missing.").arg(global));
+}
+
+void BadModFoldersTest::subfolderThatIsAFileIsMissing_data()
+{
+    QTest::addColumn<QString>("subfolder");
+    QTest::addColumn<int>("status");
+    QTest::newRow("multiplay") << QStringLiteral("/multiplay") << 2;
+    QTest::newRow("campaign") << QStringLiteral("/campaign") << 3;
+    QTest::newRow("global") << QStringLiteral("/global") << 1;
+}
+
+void BadModFoldersTest::subfolderThatIsAFileIsMissing()
+{
+    QFETCH(QString, subfolder);
+    QFETCH(int, status);
+    PlatformProbe probe;
+    TestAppFolder folder;
+    folder.createReadyTool();
+    const QString path = folder.modFolder() + subfolder;
+    QVERIFY(QDir(path).removeRecursively());
+    writeBytes(path, "not a folder");
+    const QStringList before = treeSnapshot(folder.gameDir());
+
+    MainWindow window;
+    QVERIFY(!window.startupCompleted());
+    QCOMPARE(probe.exits, QVector<int>{status});
+    QCOMPARE(probe.messages.size(), 1);
+    QCOMPARE(probe.messages.first().text,
+             QStringLiteral("The mod folder %1 is missing.").arg(path));
+    QCOMPARE(treeSnapshot(folder.gameDir()), before);
+}
+
+// A subfolder that exists but cannot be listed gives an empty list, and the run goes on.
+void BadModFoldersTest::unreadableSubfolderListsNothing()
+{
+    PlatformProbe probe;
+    TestAppFolder folder;
+    folder.createReadyTool({QStringLiteral("hidden.zip")}, {QStringLiteral("c.zip")},
+                           {QStringLiteral("g.zip")});
+    openFolderToEveryone(folder.appDir(), folder.root());
+    const QString multiplay = folder.modFolder() + QStringLiteral("/multiplay");
+    setMode(multiplay, 0);
+
+    AsOrdinaryUser ordinary;
+    if (::geteuid() == 0 && !ordinary.isActive())
+        QSKIP("cannot take an ordinary user's file access here");
+    MainWindow window;
+    QVERIFY(window.startupCompleted());
+    QCOMPARE(probe.messages.size(), 0);
+    QVERIFY(probe.exits.isEmpty());
+    QCOMPARE(window.form().listMP->topLevelItemCount(), 0);
+    QCOMPARE(itemTexts(window.form().listSP), QStringList{QStringLiteral("c.zip")});
+    QCOMPARE(itemTexts(window.form().listGlobal), QStringList{QStringLiteral("g.zip")});
+}
+
+void BadModFoldersTest::oddNamesAreListedTickedAndShownAsTheyAre()
+{
+    PlatformProbe probe;
+    TestAppFolder folder;
+    folder.createReadyTool(oddNames);
+    MainWindow window;
+    QVERIFY(window.startupCompleted());
+    QCOMPARE(sorted(itemTexts(window.form().listMP)), sorted(oddNames));
+
+    QString expectedSelected;
+    QString expectedLine = QStringLiteral("%BinaryPath%");
+    for (int i = 0; i < window.form().listMP->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *item = window.form().listMP->topLevelItem(i);
+        item->setCheckState(0, Qt::Checked);
+        expectedSelected += item->text(0) + QLatin1Char('\n');
+        expectedLine += QStringLiteral(" --mod_mp=") + item->text(0);
+    }
+    QCOMPARE(window.form().SelectedMods->toPlainText(), expectedSelected);
+    QCOMPARE(window.form().CurrentCommandLine->text(), expectedLine + QLatin1Char(' '));
+}
+
+// Every name comes back from a set file, except that a run of blanks comes back as one.
+void BadModFoldersTest::oddNamesSurviveASetFileAsDocumented()
+{
+    PlatformProbe probe;
+    TestAppFolder folder;
+    folder.createReadyTool(oddNames);
+    folder.createSetFile(QStringLiteral("odd.set"), QByteArray());
+    MainWindow window;
+    QVERIFY(window.startupCompleted());
+    QTreeWidget *list = window.form().listMP;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        list->topLevelItem(i)->setCheckState(0, Qt::Checked);
+    window.form().listChooseSetting->setCurrentRow(0);
+    window.form().buttonSaveSetting->click();
+    QVERIFY(probe.messages.isEmpty());
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        list->topLevelItem(i)->setCheckState(0, Qt::Unchecked);
+
+    window.form().buttonLoadSetting->click();
+    QVERIFY(probe.messages.isEmpty());
+    QStringList expected = oddNames;
+    expected.removeAll(QStringLiteral("  two.zip"));
+    QCOMPARE(sorted(checkedItems(list)), sorted(expected));
+}
+
+QTEST_MAIN(BadModFoldersTest)
+#include "tst_badmodfolders.moc"

@@ -1,0 +1,223 @@
+// Paths as users have them: with spaces, in other scripts, very long, naming the wrong kind of
+// thing, or leading to a huge configuration file. The tool reads, writes and starts through
+// them unchanged, and says so plainly when it cannot.
+
+#include "PlatformProbe.h"
+#include "ReliabilitySupport.h"
+#include "TestAppFolder.h"
+
+#include "app/AppState.h"
+#include "app/MainWindow.h"
+#include "app/MainWindowForm.h"
+#include "ini/IniFile.h"
+#include "platform/ApplicationFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+using namespace reliability;
+
+namespace {
+// The tool and the game in folders of the caller's choosing below one temporary root.
+struct Layout {
+    Layout(const QString &toolFolder, const QString &gameFolder)
+        : appDir(folder.root() + QLatin1Char('/') + toolFolder)
+        , gameDir(folder.root() + QLatin1Char('/') + gameFolder)
+    {
+        QDir().mkpath(appDir);
+        QDir().mkpath(modFolder() + QStringLiteral("/multiplay"));
+        QDir().mkpath(modFolder() + QStringLiteral("/campaign"));
+        QDir().mkpath(modFolder() + QStringLiteral("/global"));
+        writeBytes(modFolder() + QStringLiteral("/multiplay/a b.zip"), "mod");
+        QFile::copy(QStringLiteral(VMM_STANDIN_GAME), exePath());
+        writeBytes(configPath(), "resolution=1024x768\n");
+        writeBytes(optionsIniPath(), optionsIni());
+        platform::setApplicationDirPathOverride(appDir);
+    }
+
+    QString exePath() const { return gameDir + QStringLiteral("/game exe"); }
+    QString modFolder() const { return gameDir + QStringLiteral("/mods folder"); }
+    QString configPath() const { return gameDir + QStringLiteral("/config file.cfg"); }
+    QString optionsIniPath() const { return appDir + QStringLiteral("/options.ini"); }
+    QByteArray optionsIni() const
+    {
+        return QStringLiteral("[Paths]\nExecutablePath=%1\nModFolderPath=%2\nConfigFilePath=%3\n")
+            .arg(exePath(), modFolder(), configPath())
+            .toUtf8();
+    }
+    // The stand-in game's record of its starts: for each, its working folder and arguments.
+    QStringList lastLaunch() const
+    {
+        const QStringList lines =
+            QString::fromUtf8(readBytes(gameDir + QStringLiteral("/launches.log")))
+                .split(QLatin1Char('\n'));
+        const int start =
+            int(lines.lastIndexOf(QRegularExpression(QStringLiteral("^launch \\d+$"))));
+        if (start < 0)
+            return {};
+        const int count = lines.at(start).mid(7).toInt();
+        return lines.mid(start + 1, count + 1);
+    }
+    bool waitForLaunch() const
+    {
+        return QTest::qWaitFor([this] { return !lastLaunch().isEmpty(); }, 10000);
+    }
+
+    PlatformProbe probe;
+    TestAppFolder folder;
+    QString appDir;
+    QString gameDir;
+};
+
+// Folder names of about 200 characters, nested until the path is this long.
+QString longFolder(int length)
+{
+    QString path;
+    for (int i = 0; path.size() < length; ++i) {
+        if (!path.isEmpty())
+            path += QLatin1Char('/');
+        path += QStringLiteral("level%1-").arg(i) + QString(190, QLatin1Char('d'));
+    }
+    return path;
+}
+} // namespace
+
+class BadPathsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void toolWorksThroughAnyPath_data();
+    void toolWorksThroughAnyPath();
+    void tooLongSetFileNameIsReported();
+    void executablePathNamingAFolderIsReported();
+    void fiftyMegabyteConfigurationLoadsAndSavesWhole();
+};
+
+void BadPathsTest::toolWorksThroughAnyPath_data()
+{
+    QTest::addColumn<QString>("toolFolder");
+    QTest::addColumn<QString>("gameFolder");
+    QTest::newRow("spaces") << QStringLiteral("my tools/Varnhold  Mod Manager")
+                            << QStringLiteral("Program Files/Varnhold Game");
+    QTest::newRow("non-ASCII") << QStringLiteral("Werkzeuge/Mod-Verwaltung für Välheim")
+                               << QStringLiteral("Spiele/ヴァルンホルド 🎮");
+    QTest::newRow("shell characters") << QStringLiteral("tools $(x) `y` ; | & > * ' \\")
+                                      << QStringLiteral("game \"q\" $HOME %PATH%");
+    QTest::newRow("very long") << longFolder(1800) << longFolder(1700);
+}
+
+// Start-up finds the locations, options.ini is rewritten with them unchanged, the set files
+// are listed, created and read, and the game starts from its own folder.
+void BadPathsTest::toolWorksThroughAnyPath()
+{
+    QFETCH(QString, toolFolder);
+    QFETCH(QString, gameFolder);
+    Layout layout(toolFolder, gameFolder);
+    QVERIFY(QFileInfo::exists(layout.exePath()));
+    writeBytes(layout.appDir + QStringLiteral("/Set Files/mine.set"),
+               "[SettingMP]\nMod0=a b.zip\n[General]\nOtherCommands=-x\n");
+
+    MainWindow window;
+    QVERIFY(window.startupCompleted());
+    QCOMPARE(layout.probe.messages.size(), 0);
+    QVERIFY(readBytes(layout.optionsIniPath()) == layout.optionsIni());
+    QCOMPARE(window.form().editVHConfig->toPlainText(), QStringLiteral("resolution=1024x768\n"));
+
+    window.form().listChooseSetting->setCurrentRow(0);
+    window.form().buttonLoadSetting->click();
+    QCOMPARE(window.form().listMP->topLevelItem(0)->checkState(0), Qt::Checked);
+    answerSetFileCreation(QStringLiteral("CreateWithSelected"), QStringLiteral("copy"));
+    window.form().buttonCreateSetting->click();
+    QCOMPARE(layout.probe.messages.size(), 0);
+    QVERIFY(readBytes(layout.appDir + QStringLiteral("/Set Files/copy.set"))
+                .contains("Mod0=a b.zip\n"));
+
+    window.form().editVHConfig->setPlainText(QStringLiteral("resolution=800x600\n"));
+    window.form().buttonVHConfigSave->click();
+    QCOMPARE(layout.probe.messages.size(), 0);
+    QVERIFY(readBytes(layout.configPath()) == "resolution=800x600\n");
+
+    window.form().buttonRun->click();
+    QCOMPARE(layout.probe.exits, QVector<int>{0});
+    QCOMPARE(layout.probe.starts.size(), 1);
+    QCOMPARE(layout.probe.starts.first().program, layout.exePath());
+    QCOMPARE(layout.probe.starts.first().workingDirectory, layout.gameDir);
+    QVERIFY(layout.waitForLaunch());
+    QCOMPARE(layout.lastLaunch(), (QStringList{layout.gameDir, QStringLiteral("--mod_mp=a b.zip"),
+                                               QStringLiteral("-x")}));
+}
+
+// A name longer than a file system allows gives the write warning and creates nothing.
+void BadPathsTest::tooLongSetFileNameIsReported()
+{
+    PlatformProbe probe;
+    TestAppFolder folder;
+    folder.createReadyTool({QStringLiteral("a.zip")});
+    MainWindow window;
+    const QStringList before = treeSnapshot(folder.root());
+    const QString name(300, QLatin1Char('n'));
+
+    answerSetFileCreation(QStringLiteral("CreateBlank"), name);
+    window.form().buttonCreateSetting->click();
+    QCOMPARE(probe.messages.size(), 1);
+    const QString path = folder.setFilesDir() + QLatin1Char('/') + name + QStringLiteral(".set");
+    QCOMPARE(probe.messages.first().text,
+             QStringLiteral("Cannot write file %1:\nFile name too long.").arg(path));
+    QCOMPARE(treeSnapshot(folder.root()), before);
+}
+
+// The path passes the start-up check, as a folder exists there; starting it fails, which the
+// user is told, and the tool stays.
+void BadPathsTest::executablePathNamingAFolderIsReported()
+{
+    PlatformProbe probe;
+    TestAppFolder folder;
+    folder.createReadyTool({QStringLiteral("a.zip")});
+    writeBytes(folder.optionsIniPath(),
+               QStringLiteral("[Paths]\nExecutablePath=%1\nModFolderPath=%2\nConfigFilePath=%3\n")
+                   .arg(folder.gameDir(), folder.modFolder(), folder.configPath())
+                   .toUtf8());
+    MainWindow window;
+    QVERIFY(window.startupCompleted());
+    QCOMPARE(probe.messages.size(), 0);
+
+    window.form().buttonRun->click();
+    QVERIFY(probe.exits.isEmpty());
+    QCOMPARE(probe.messages.size(), 1);
+    QCOMPARE(probe.messages.first().kind, platform::MessageKind::Warning);
+    QCOMPARE(probe.messages.first().text,
+             QStringLiteral("Cannot start %1:\nIs a directory.").arg(folder.gameDir()));
+    QVERIFY(folder.recordedLaunches().isEmpty());
+}
+
+void BadPathsTest::fiftyMegabyteConfigurationLoadsAndSavesWhole()
+{
+    PlatformProbe probe;
+    TestAppFolder folder;
+    folder.createReadyTool();
+    QByteArray config;
+    config.reserve(50 * 1024 * 1024 + 200);
+    for (int i = 0; config.size() < 50 * 1024 * 1024; ++i)
+        config += "setting" + QByteArray::number(i) + "=" + QByteArray(500, 'v') + "\n";
+    writeBytes(folder.configPath(), config);
+
+    MainWindow window;
+    QVERIFY(window.startupCompleted());
+    QCOMPARE(probe.messages.size(), 0);
+    QCOMPARE(window.form().editVHConfig->document()->characterCount() - 1, config.size());
+
+    QFile::remove(folder.configPath());
+    window.form().buttonVHConfigSave->click();
+    QCOMPARE(probe.messages.size(), 0);
+    QVERIFY(readBytes(folder.configPath()) == config);
+}
+
+QTEST_MAIN(BadPathsTest)
+#include "tst_badpaths.moc"

@@ -1,0 +1,401 @@
+// Saving options.ini, a set file and the game configuration when the disk is full, when the
+// target cannot be written, or when the old file cannot even be read: the old file stays byte
+// for byte, nothing half-written is left, and the user is told.
+
+#include "PlatformProbe.h"
+#include "ReliabilitySupport.h"
+#include "TestAppFolder.h"
+
+#include "app/AppState.h"
+#include "app/MainWindow.h"
+#include "app/MainWindowForm.h"
+#include "locations/LocationSettings.h"
+#include "platform/ApplicationFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <unistd.h>
+
+using namespace reliability;
+
+namespace {
+const QString locationsTitle = QStringLiteral("Varnhold locations");
+const QString editorTitle = QStringLiteral("Halvane v5");
+
+// Lines a rewrite would change (it simplifies whitespace), so an old file that survives
+// byte for byte shows that nothing was written over it.
+const QByteArray userLines = "   ;  my own   notes  \n[Other]\nKey =  value\n";
+
+QByteArray optionsIni(const QString &exe, const QString &mods, const QString &config)
+{
+    return QStringLiteral("[Paths]\nExecutablePath=%1\nModFolderPath=%2\nConfigFilePath=%3\n")
+               .arg(exe, mods, config)
+               .toUtf8() +
+           userLines;
+}
+
+const QByteArray oldSetFile =
+    "[SettingMP]\nMod0=old.zip\nCount=1\n  [General]\nOtherCommands=-old\n";
+const QByteArray oldConfig = "resolution = 1024x768\r\nsound=on\r\n";
+
+void expectWarning(const PlatformProbe &probe, const QString &title, const QString &text)
+{
+    QCOMPARE(probe.messages.size(), 1);
+    QCOMPARE(probe.messages.first().kind, platform::MessageKind::Warning);
+    QCOMPARE(probe.messages.first().title, title);
+    QCOMPARE(probe.messages.first().text, text);
+}
+
+// Like expectWarning, for reasons that differ between systems: the text up to the reason.
+void expectWarningAbout(const PlatformProbe &probe, const QString &title, const QString &start)
+{
+    QCOMPARE(probe.messages.size(), 1);
+    QCOMPARE(probe.messages.first().kind, platform::MessageKind::Warning);
+    QCOMPARE(probe.messages.first().title, title);
+    const QString text = probe.messages.first().text;
+    QVERIFY2(text.startsWith(start), qPrintable(text));
+    QVERIFY2(text.size() > start.size() + 1 && text.endsWith(QLatin1Char('.')), qPrintable(text));
+}
+
+// The tool's folder, the set files and the configuration on a small file system of their own;
+// the game and its mods stay on the ordinary disk.
+struct FullDisk {
+    FullDisk()
+    {
+        if (!disk.isMounted())
+            return;
+        folder.createReadyTool({QStringLiteral("a.zip"), QStringLiteral("b.zip")});
+        writeBytes(configPath(), oldConfig);
+        writeBytes(optionsIniPath(),
+                   optionsIni(folder.exePath(), folder.modFolder(), configPath()));
+        writeBytes(setFilePath(QStringLiteral("mine.set")), oldSetFile);
+        platform::setApplicationDirPathOverride(appDir());
+    }
+
+    QString appDir() const { return disk.path() + QStringLiteral("/app"); }
+    QString optionsIniPath() const { return appDir() + QStringLiteral("/options.ini"); }
+    QString setFilePath(const QString &name) const
+    {
+        return appDir() + QStringLiteral("/Set Files/") + name;
+    }
+    QString configPath() const { return disk.path() + QStringLiteral("/config"); }
+    QStringList contents() const
+    {
+        QStringList entries = treeSnapshot(disk.path());
+        entries.removeIf(
+            [](const QString &entry) { return entry.startsWith(QLatin1String("filler ")); });
+        return entries;
+    }
+
+    PlatformProbe probe;
+    TestAppFolder folder;
+    SmallFileSystem disk;
+};
+
+#define REQUIRE_SMALL_DISK(fullDisk)                                                               \
+    if (!(fullDisk).disk.isMounted())                                                              \
+    QSKIP(qPrintable((fullDisk).disk.whyNot()))
+} // namespace
+
+class SaveFaultsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void diskFullAtStartUpKeepsOptionsIni();
+    void diskFullKeepsOptionsIniWhenLocationsChange();
+    void diskFullKeepsSetFile();
+    void diskFullCreatesNoSetFile();
+    void diskFullKeepsConfiguration();
+
+    void optionsIniThatIsAFolderIsReported();
+    void optionsIniBelowARegularFileIsReported();
+    void unreadableOptionsIniIsNotOverwritten();
+    void saveLocationsRefusesUnreadableOptionsIni();
+    void setFileNamedLikeAFolderIsReported();
+    void setFileFolderThatIsARegularFileIsReported();
+    void configurationThatIsAFolderIsReported();
+    void configurationBelowARegularFileIsReported();
+};
+
+void SaveFaultsTest::diskFullAtStartUpKeepsOptionsIni()
+{
+    FullDisk full;
+    REQUIRE_SMALL_DISK(full);
+    const QByteArray before = readBytes(full.optionsIniPath());
+    const QStringList contents = full.contents();
+    full.disk.fill();
+
+    MainWindow window;
+    QVERIFY(window.startupCompleted());
+    expectWarning(full.probe, locationsTitle,
+                  QStringLiteral("Cannot write file %1:\nNo space left on device.")
+                      .arg(full.optionsIniPath()));
+    QVERIFY(readBytes(full.optionsIniPath()) == before);
+    QCOMPARE(full.contents(), contents);
+}
+
+void SaveFaultsTest::diskFullKeepsOptionsIniWhenLocationsChange()
+{
+    FullDisk full;
+    REQUIRE_SMALL_DISK(full);
+    MainWindow window;
+    QVERIFY(window.startupCompleted());
+    QCOMPARE(full.probe.messages.size(), 0);
+    const QByteArray before = readBytes(full.optionsIniPath());
+    const QStringList contents = full.contents();
+    full.disk.fill();
+
+    answerLocationsDialog(full.folder.exePath(), full.folder.modFolder(), full.folder.configPath());
+    window.form().ChangePaths->click();
+    QCOMPARE(appState().configFilePath, full.folder.configPath());
+    expectWarning(full.probe, locationsTitle,
+                  QStringLiteral("Cannot write file %1:\nNo space left on device.")
+                      .arg(full.optionsIniPath()));
+    QVERIFY(readBytes(full.optionsIniPath()) == before);
+    QCOMPARE(full.contents(), contents);
+}
+
+void SaveFaultsTest::diskFullKeepsSetFile()
+{
+    FullDisk full;
+    REQUIRE_SMALL_DISK(full);
+    MainWindow window;
+    window.form().listMP->topLevelItem(0)->setCheckState(0, Qt::Checked);
+    window.form().listChooseSetting->setCurrentRow(0);
+    const QStringList contents = full.contents();
+    full.disk.fill();
+
+    window.form().buttonSaveSetting->click();
+    expectWarning(full.probe, editorTitle,
+                  QStringLiteral("Cannot write file %1:\nNo space left on device.")
+                      .arg(full.setFilePath(QStringLiteral("mine.set"))));
+    QVERIFY(readBytes(full.setFilePath(QStringLiteral("mine.set"))) == oldSetFile);
+    QCOMPARE(full.contents(), contents);
+}
+
+void SaveFaultsTest::diskFullCreatesNoSetFile()
+{
+    FullDisk full;
+    REQUIRE_SMALL_DISK(full);
+    MainWindow window;
+    window.form().listMP->topLevelItem(1)->setCheckState(0, Qt::Checked);
+    const QStringList contents = full.contents();
+    full.disk.fill();
+
+    answerSetFileCreation(QStringLiteral("CreateWithSelected"), QStringLiteral("new"));
+    window.form().buttonCreateSetting->click();
+    expectWarning(full.probe, editorTitle,
+                  QStringLiteral("Cannot write file %1:\nNo space left on device.")
+                      .arg(full.setFilePath(QStringLiteral("new.set"))));
+    QCOMPARE(full.contents(), contents);
+    QCOMPARE(window.form().listChooseSetting->count(), 1);
+}
+
+void SaveFaultsTest::diskFullKeepsConfiguration()
+{
+    FullDisk full;
+    REQUIRE_SMALL_DISK(full);
+    MainWindow window;
+    QCOMPARE(window.form().editVHConfig->toPlainText(),
+             QStringLiteral("resolution = 1024x768\nsound=on\n"));
+    window.form().editVHConfig->setPlainText(QStringLiteral("resolution=800x600\n"));
+    const QStringList contents = full.contents();
+    full.disk.fill();
+
+    window.form().buttonVHConfigSave->click();
+    expectWarning(
+        full.probe, editorTitle,
+        QStringLiteral("Cannot write file %1:\nNo space left on device.").arg(full.configPath()));
+    QVERIFY(readBytes(full.configPath()) == oldConfig);
+    QCOMPARE(full.contents(), contents);
+}
+
+// Start-up cannot read locations from a folder, asks for them, and cannot write them there.
+void SaveFaultsTest::optionsIniThatIsAFolderIsReported()
+{
+    PlatformProbe probe;
+    TestAppFolder folder;
+    folder.createReadyTool();
+    QFile::remove(folder.optionsIniPath());
+    writeBytes(folder.optionsIniPath() + QStringLiteral("/inside"), "keep");
+    const QStringList before = treeSnapshot(folder.root());
+
+    answerLocationsDialog(folder.exePath(), folder.modFolder(), folder.configPath());
+    MainWindow window;
+    QVERIFY(window.startupCompleted());
+    QCOMPARE(probe.messages.size(), 2);
+    QCOMPARE(probe.messages.first().text, QStringLiteral("Varnhold could not be located."));
+    probe.messages.removeFirst();
+    expectWarningAbout(probe, locationsTitle,
+                       QStringLiteral("Cannot write file %1:\n").arg(folder.optionsIniPath()));
+    QCOMPARE(treeSnapshot(folder.root()), before);
+}
+
+void SaveFaultsTest::optionsIniBelowARegularFileIsReported()
+{
+    PlatformProbe probe;
+    TestAppFolder folder;
+    folder.createReadyTool();
+    const QString plainFile = folder.root() + QStringLiteral("/plain");
+    writeBytes(plainFile, "a file, not a folder");
+    platform::setApplicationDirPathOverride(plainFile);
+    const QStringList before = treeSnapshot(folder.root());
+
+    answerLocationsDialog(folder.exePath(), folder.modFolder(), folder.configPath());
+    MainWindow window;
+    QVERIFY(window.startupCompleted());
+    QCOMPARE(probe.messages.size(), 2);
+    probe.messages.removeFirst();
+    expectWarning(
+        probe, locationsTitle,
+        QStringLiteral("Cannot write file %1/options.ini:\nNot a directory.").arg(plainFile));
+    QCOMPARE(treeSnapshot(folder.root()), before);
+    QCOMPARE(window.form().listChooseSetting->count(), 0);
+}
+
+// An options.ini the tool cannot read may still be replaceable; replacing it would throw away
+// every line the user keeps there, so it is left alone and the user is told.
+void SaveFaultsTest::unreadableOptionsIniIsNotOverwritten()
+{
+    PlatformProbe probe;
+    TestAppFolder folder;
+    folder.createReadyTool({QStringLiteral("a.zip")});
+    const QByteArray before = optionsIni(folder.exePath(), folder.modFolder(), folder.configPath());
+    writeBytes(folder.optionsIniPath(), before);
+    openFolderToEveryone(folder.appDir(), folder.root());
+    setMode(folder.optionsIniPath(), 0);
+    const auto restore = qScopeGuard([&] { setMode(folder.optionsIniPath(), 0644); });
+
+    {
+        AsOrdinaryUser ordinary;
+        if (::geteuid() == 0 && !ordinary.isActive())
+            QSKIP("cannot take an ordinary user's file access here");
+        answerLocationsDialog(folder.exePath(), folder.modFolder(), folder.configPath());
+        MainWindow window;
+        QVERIFY(window.startupCompleted());
+        QCOMPARE(probe.messages.size(), 2);
+        QCOMPARE(probe.messages.first().text, QStringLiteral("Varnhold could not be located."));
+        probe.messages.removeFirst();
+        expectWarning(probe, locationsTitle,
+                      QStringLiteral("Cannot write file %1:\nPermission denied.")
+                          .arg(folder.optionsIniPath()));
+    }
+    QVERIFY(readBytes(folder.optionsIniPath()) == before);
+}
+
+void SaveFaultsTest::saveLocationsRefusesUnreadableOptionsIni()
+{
+    PlatformProbe probe;
+    TestAppFolder folder;
+    writeBytes(folder.optionsIniPath(), userLines);
+    openFolderToEveryone(folder.appDir(), folder.root());
+    setMode(folder.optionsIniPath(), 0);
+    const auto restore = qScopeGuard([&] { setMode(folder.optionsIniPath(), 0644); });
+    appState().exePath = QStringLiteral("/new/exe");
+
+    LocationsSaveResult result;
+    {
+        AsOrdinaryUser ordinary;
+        if (::geteuid() == 0 && !ordinary.isActive())
+            QSKIP("cannot take an ordinary user's file access here");
+        result = saveLocations();
+    }
+    QVERIFY(!result.saved);
+    QCOMPARE(result.errorText, QStringLiteral("Permission denied"));
+    QVERIFY(readBytes(folder.optionsIniPath()) == userLines);
+    QCOMPARE(QDir(folder.appDir()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("options.ini")});
+}
+
+void SaveFaultsTest::setFileNamedLikeAFolderIsReported()
+{
+    PlatformProbe probe;
+    TestAppFolder folder;
+    folder.createReadyTool({QStringLiteral("a.zip")});
+    writeBytes(folder.setFilesDir() + QStringLiteral("/taken.set/inside"), "keep");
+    MainWindow window;
+    window.form().listMP->topLevelItem(0)->setCheckState(0, Qt::Checked);
+    const QStringList before = treeSnapshot(folder.root());
+
+    answerSetFileCreation(QStringLiteral("CreateWithSelected"), QStringLiteral("taken"));
+    window.form().buttonCreateSetting->click();
+    expectWarningAbout(
+        probe, editorTitle,
+        QStringLiteral("Cannot write file %1/taken.set:\n").arg(folder.setFilesDir()));
+    QCOMPARE(treeSnapshot(folder.root()), before);
+}
+
+void SaveFaultsTest::setFileFolderThatIsARegularFileIsReported()
+{
+    PlatformProbe probe;
+    TestAppFolder folder;
+    folder.createReadyTool({QStringLiteral("a.zip")});
+    QDir(folder.setFilesDir()).removeRecursively();
+    writeBytes(folder.setFilesDir(), "not a folder");
+    MainWindow window;
+    QCOMPARE(window.form().listChooseSetting->count(), 0);
+    const QStringList before = treeSnapshot(folder.root());
+
+    answerSetFileCreation(QStringLiteral("CreateBlank"), QStringLiteral("new"));
+    window.form().buttonCreateSetting->click();
+    expectWarning(probe, editorTitle,
+                  QStringLiteral("Cannot write file %1/new.set:\nNot a directory.")
+                      .arg(folder.setFilesDir()));
+    QCOMPARE(treeSnapshot(folder.root()), before);
+}
+
+void SaveFaultsTest::configurationThatIsAFolderIsReported()
+{
+    PlatformProbe probe;
+    TestAppFolder folder;
+    folder.createReadyTool();
+    QFile::remove(folder.configPath());
+    writeBytes(folder.configPath() + QStringLiteral("/inside"), "keep");
+    const QStringList before = treeSnapshot(folder.root());
+
+    MainWindow window;
+    QVERIFY(window.startupCompleted());
+    expectWarningAbout(probe, editorTitle,
+                       QStringLiteral("Cannot read file %1:\n").arg(folder.configPath()));
+    probe.messages.clear();
+    window.form().editVHConfig->setPlainText(QStringLiteral("typed=1\n"));
+    window.form().buttonVHConfigSave->click();
+    expectWarningAbout(probe, editorTitle,
+                       QStringLiteral("Cannot write file %1:\n").arg(folder.configPath()));
+    QStringList after = treeSnapshot(folder.root());
+    QCOMPARE(after, before);
+}
+
+void SaveFaultsTest::configurationBelowARegularFileIsReported()
+{
+    PlatformProbe probe;
+    TestAppFolder folder;
+    folder.createReadyTool();
+    const QString settings = folder.gameDir() + QStringLiteral("/settings");
+    const QString config = settings + QStringLiteral("/config");
+    writeBytes(config, oldConfig);
+    writeBytes(folder.optionsIniPath(),
+               optionsIni(folder.exePath(), folder.modFolder(), config).replace(userLines, ""));
+    MainWindow window;
+    QVERIFY(window.startupCompleted());
+    QCOMPARE(probe.messages.size(), 0);
+
+    // Another program replaces the folder by a file while the tool runs.
+    QVERIFY(QDir(settings).removeRecursively());
+    writeBytes(settings, "now a file");
+    const QStringList before = treeSnapshot(folder.root());
+    window.form().buttonVHConfigSave->click();
+    expectWarning(probe, editorTitle,
+                  QStringLiteral("Cannot write file %1:\nNot a directory.").arg(config));
+    QCOMPARE(treeSnapshot(folder.root()), before);
+}
+
+QTEST_MAIN(SaveFaultsTest)
+#include "tst_savefaults.moc"
