@@ -1,0 +1,81 @@
+#include "Deadlines.h"
+#include "MainWindowSpots.h"
+#include "ToolFolder.h"
+#include "ToolProcess.h"
+#include "XDisplay.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QtTest>
+
+#include <memory>
+
+// A player starts the tool, ticks a mod with the keyboard, types further options and runs the
+// game: the game must start in its own folder with exactly those arguments, and the tool must
+// be gone with status 0.
+class RunGameEndToEnd : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void tickedModAndTypedOptionsReachTheGame();
+
+private:
+    XDisplay display;
+};
+
+void RunGameEndToEnd::initTestCase()
+{
+    const QString reason = XDisplay::unavailableReason();
+    if (!reason.isEmpty())
+        QSKIP(qPrintable(reason));
+    XDisplay::clearScreenshots();
+}
+
+void RunGameEndToEnd::cleanup()
+{
+    if (QTest::currentTestFailed())
+        display.screenshot(QStringLiteral("failure"));
+}
+
+void RunGameEndToEnd::tickedModAndTypedOptionsReachTheGame()
+{
+    ToolFolder folder;
+    QVERIFY(folder.copyBuiltTool());
+    QVERIFY(folder.createGame(
+        {QStringLiteral("alpha.zip"), QStringLiteral("beta.zip"), QStringLiteral("gamma.zip")},
+        {QStringLiteral("campaign.zip")}, {QStringLiteral("global.zip")}));
+    ToolProcess tool(folder.toolPath(), folder.root() + QStringLiteral("/tool-output.log"));
+    QVERIFY(tool.start());
+
+    const XDisplay::WindowId window =
+        display.waitForWindow(spots::mainWindowTitle, QSize(), deadlines::toolStart());
+    QVERIFY2(!window.isEmpty(), qPrintable(tool.describe()));
+    QCOMPARE(display.windowSize(window), spots::mainWindowSize);
+    display.screenshot(QStringLiteral("window-shown"));
+
+    QVERIFY2(display.clickToFocus(window, spots::firstListEmptyArea, deadlines::step()),
+             "the main window never took the keyboard focus");
+    // Home makes the first mod current whatever was current before; Down moves to the second.
+    display.pressKeys({QStringLiteral("Home"), QStringLiteral("Down"), QStringLiteral("space")});
+    display.screenshot(QStringLiteral("second-mod-ticked"));
+
+    // The closed pages' lists are out of the tab chain, so Tab goes on to the options field.
+    display.pressKeys({QStringLiteral("Tab")});
+    display.typeText(QStringLiteral("-windowed \"two words\""));
+    display.screenshot(QStringLiteral("options-typed"));
+
+    display.pressKeys({QStringLiteral("Tab"), QStringLiteral("space")});
+    QVERIFY2(tool.waitForExit(deadlines::step()), qPrintable(tool.describe()));
+    QVERIFY2(tool.exitStatus() == 0, qPrintable(tool.describe()));
+
+    QVERIFY2(folder.waitForLaunches(1, deadlines::step()), qPrintable(folder.launchLog()));
+    const QStringList expected{QFileInfo(folder.gameDir()).canonicalFilePath(),
+                               QStringLiteral("--mod_mp=beta.zip"), QStringLiteral("-windowed"),
+                               QStringLiteral("two words")};
+    QCOMPARE(folder.launches(), QList<QStringList>{expected});
+}
+
+QTEST_GUILESS_MAIN(RunGameEndToEnd)
+#include "tst_e2e_rungame.moc"
