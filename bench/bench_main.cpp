@@ -1,0 +1,168 @@
+// Measures the tool at scale: ./run-bench [N] runs it over a generated game with N mods in
+// each of the three mod subfolders and prints `name value` lines.
+
+#include "BenchGame.h"
+
+#include "app/AppState.h"
+#include "app/MainWindow.h"
+#include "app/MainWindowForm.h"
+#include "ini/IniFile.h"
+#include "mods/ModCatalogue.h"
+#include "platform/ApplicationFolder.h"
+#include "platform/MessageBoxes.h"
+#include "setfiles/SetFileFormat.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+double millisecondsOf(const std::function<void()> &work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+double medianMillisecondsOf(int rounds, const std::function<void(int)> &work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < rounds; ++i)
+        times.push_back(millisecondsOf([&] { work(i); }));
+    std::sort(times.begin(), times.end());
+    return times.at(times.size() / 2);
+}
+
+void print(const char *name, double value)
+{
+    std::printf("%s %.1f\n", name, value);
+}
+
+void settle()
+{
+    QApplication::processEvents();
+}
+
+double measureScan(const BenchGame &game)
+{
+    resetAppState();
+    const double ms = millisecondsOf([&] { scanModSubfolders(game.modFolder()); });
+    resetAppState();
+    return ms;
+}
+
+double measureIni(const BenchGame &game)
+{
+    const QString path = game.scratchFile(QStringLiteral("large.ini"));
+    QByteArray content;
+    for (int section = 0; section < 100; ++section) {
+        content += "[Section" + QByteArray::number(section) + "]\n";
+        for (int key = 0; key < 100; ++key)
+            content += "Key" + QByteArray::number(key) + "=value " + QByteArray::number(key) + "\n";
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(path));
+    file.write(content);
+    file.close();
+    int found = 0;
+    const double ms = millisecondsOf([&] {
+        IniFile ini(path);
+        for (int section = 0; section < 100; ++section) {
+            for (int key = 0; key < 100; ++key) {
+                found += ini.value(QStringLiteral("Section%1").arg(section),
+                                   QStringLiteral("Key%1").arg(key),
+                                   QStringLiteral("ERROR")) != QLatin1String("ERROR");
+            }
+        }
+    });
+    if (found != 10000)
+        qFatal("INI lookups found %d of 10000 keys", found);
+    return ms;
+}
+
+double peakResidentMegabytes()
+{
+    struct rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const int modsPerFolder = argc > 1 ? std::max(1, atoi(argv[1])) : 10000;
+
+    BenchGame game(modsPerFolder);
+    platform::setApplicationDirPathOverride(game.appDir());
+    platform::setMessageHandler([](QWidget *, const platform::MessageRecord &message) {
+        qFatal("unexpected message box: %s", qPrintable(message.text));
+    });
+
+    print("scan_ms", measureScan(game));
+
+    MainWindow *window = nullptr;
+    print("startup_ms", millisecondsOf([&] {
+              window = new MainWindow;
+              window->show();
+              if (!QTest::qWaitForWindowExposed(window))
+                  qFatal("the window was never shown");
+              window->repaint();
+              settle();
+          }));
+    MainWindowForm &form = window->form();
+    if (form.listMP->topLevelItemCount() != modsPerFolder)
+        qFatal("the list holds %d mods", form.listMP->topLevelItemCount());
+
+    form.listChooseSetting->setCurrentRow(0);
+    print("set_load_ms", millisecondsOf([&] {
+              form.buttonLoadSetting->click();
+              settle();
+          }));
+    if (appState().modsMP.tickedCount() != modsPerFolder)
+        qFatal("the set ticked %d mods", appState().modsMP.tickedCount());
+
+    QTreeWidgetItem *middle = form.listMP->topLevelItem(modsPerFolder / 2);
+    print("tick_ms", medianMillisecondsOf(50, [&](int round) {
+              middle->setCheckState(0, round % 2 ? Qt::Checked : Qt::Unchecked);
+              settle();
+          }));
+
+    print("keystroke_ms", medianMillisecondsOf(50, [&](int) {
+              QTest::keyClick(form.inputOtherCommands, Qt::Key_A);
+              settle();
+          }));
+
+    const QString setPath = game.scratchFile(QStringLiteral("written.set"));
+    print("set_write_ms", millisecondsOf([&] {
+              if (!writeSetFile(setPath).ok())
+                  qFatal("writing the set file failed");
+          }));
+    print("set_read_ms", millisecondsOf([&] {
+              if (!readSetFile(setPath).ok())
+                  qFatal("reading the set file failed");
+          }));
+    if (appState().loadedMP.size() != modsPerFolder)
+        qFatal("the set file held %d names", int(appState().loadedMP.size()));
+
+    print("ini_ms", measureIni(game));
+    print("peak_rss_mb", peakResidentMegabytes());
+    delete window;
+    return 0;
+}
