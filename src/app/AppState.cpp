@@ -1,10 +1,12 @@
 #include "app/AppState.h"
 
-AppState &appState() {
+AppState &appState()
+{
     static AppState state;
     return state;
 }
 
-void resetAppState() {
+void resetAppState()
+{
     appState() = AppState();
 }

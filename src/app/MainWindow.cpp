@@ -12,17 +12,20 @@
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
-    , ui(new MainWindowForm) {
+    , ui(new MainWindowForm)
+{
     ui->setupForm(this);
     completed = runStartup();
 }
 
-MainWindow::~MainWindow() {
+MainWindow::~MainWindow()
+{
     delete ui;
 }
 
 // Each step relies on what the earlier ones settled; a step that ends the process stops here.
-bool MainWindow::runStartup() {
+bool MainWindow::runStartup()
+{
     refreshSetFileNames();
     if (!settleLocations(this))
         return false;
@@ -34,52 +37,64 @@ bool MainWindow::runStartup() {
     return true;
 }
 
-void MainWindow::on_buttonVHConfigSave_clicked() {
+void MainWindow::on_buttonVHConfigSave_clicked()
+{
     saveGameConfig(*ui, this);
 }
 
 void MainWindow::on_listChooseSetting_currentItemChanged(QListWidgetItem *current,
-                                                         QListWidgetItem *previous) {
+                                                         QListWidgetItem *previous)
+{
     Q_UNUSED(previous);
     showChosenSetFile(*ui, current);
 }
 
-void MainWindow::on_buttonLoadSetting_clicked() {
+void MainWindow::on_buttonLoadSetting_clicked()
+{
     loadChosenSetFile(*ui, this);
 }
 
-void MainWindow::on_buttonDeleteSetting_clicked() {
+void MainWindow::on_buttonDeleteSetting_clicked()
+{
     deleteChosenSetFile(*ui, this);
 }
 
-void MainWindow::on_buttonSaveSetting_clicked() {
+void MainWindow::on_buttonSaveSetting_clicked()
+{
     saveChosenSetFile(*ui, this);
 }
 
-void MainWindow::on_buttonCreateSetting_clicked() {
+void MainWindow::on_buttonCreateSetting_clicked()
+{
     createSetFile(*ui, this);
 }
 
-void MainWindow::on_ChangePaths_clicked() {
+void MainWindow::on_ChangePaths_clicked()
+{
     changeLocations(this);
 }
 
-void MainWindow::on_inputOtherCommands_textChanged(const QString &text) {
+void MainWindow::on_inputOtherCommands_textChanged(const QString &text)
+{
     otherCommandsChanged(*ui, text);
 }
 
-void MainWindow::on_listGlobal_itemChanged(QTreeWidgetItem *item, int column) {
+void MainWindow::on_listGlobal_itemChanged(QTreeWidgetItem *item, int column)
+{
     modItemChanged(*ui, appState().modsGlobal, item, column);
 }
 
-void MainWindow::on_listSP_itemChanged(QTreeWidgetItem *item, int column) {
+void MainWindow::on_listSP_itemChanged(QTreeWidgetItem *item, int column)
+{
     modItemChanged(*ui, appState().modsSP, item, column);
 }
 
-void MainWindow::on_listMP_itemChanged(QTreeWidgetItem *item, int column) {
+void MainWindow::on_listMP_itemChanged(QTreeWidgetItem *item, int column)
+{
     modItemChanged(*ui, appState().modsMP, item, column);
 }
 
-void MainWindow::on_buttonRun_clicked() {
+void MainWindow::on_buttonRun_clicked()
+{
     launchGame(this);
 }

@@ -10,13 +10,15 @@
 #include <QTextDocument>
 
 namespace {
-void warn(QWidget *window, const char *text, const QString &path, const QString &reason) {
+void warn(QWidget *window, const char *text, const QString &path, const QString &reason)
+{
     platform::showWarning(window, QCoreApplication::translate("MainWindow", "Halvane v5"),
                           QCoreApplication::translate("MainWindow", text).arg(path, reason));
 }
 } // namespace
 
-void loadGameConfig(MainWindowForm &form, QWidget *window) {
+void loadGameConfig(MainWindowForm &form, QWidget *window)
+{
     const QString path = appState().configFilePath;
     const GameConfigText config = readGameConfigFile(path);
     if (!config.read) {
@@ -27,7 +29,8 @@ void loadGameConfig(MainWindowForm &form, QWidget *window) {
     form.editVHConfig->setPlainText(config.text);
 }
 
-void saveGameConfig(MainWindowForm &form, QWidget *window) {
+void saveGameConfig(MainWindowForm &form, QWidget *window)
+{
     const QString path = appState().configFilePath;
     const GameConfigWriteResult result =
         writeGameConfigFile(path, form.editVHConfig->document()->toPlainText());

@@ -5,7 +5,8 @@
 #include <QStringConverter>
 #include <QTextStream>
 
-GameConfigText readGameConfigFile(const QString &path) {
+GameConfigText readGameConfigFile(const QString &path)
+{
     GameConfigText result;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
@@ -26,7 +27,8 @@ GameConfigText readGameConfigFile(const QString &path) {
     return result;
 }
 
-GameConfigWriteResult writeGameConfigFile(const QString &path, const QString &text) {
+GameConfigWriteResult writeGameConfigFile(const QString &path, const QString &text)
+{
     GameConfigWriteResult result;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {

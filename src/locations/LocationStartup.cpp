@@ -9,11 +9,13 @@
 #include <QCoreApplication>
 
 namespace {
-QString locationsTitle() {
+QString locationsTitle()
+{
     return QCoreApplication::translate("MainWindow", "Varnhold locations");
 }
 
-bool storedLocationsUsable() {
+bool storedLocationsUsable()
+{
     if (!platform::entryExists(optionsIniPath()))
         return false;
     loadLocations();
@@ -22,7 +24,8 @@ bool storedLocationsUsable() {
 
 // The run goes on with the locations in memory; the user only learns that the next start
 // will not find them.
-void saveLocationsOrWarn(QWidget *window) {
+void saveLocationsOrWarn(QWidget *window)
+{
     const LocationsSaveResult result = saveLocations();
     if (result.saved)
         return;
@@ -32,7 +35,8 @@ void saveLocationsOrWarn(QWidget *window) {
 }
 } // namespace
 
-bool settleLocations(QWidget *window) {
+bool settleLocations(QWidget *window)
+{
     if (!storedLocationsUsable()) {
         defaultLocations();
         if (!locationsKnown()) {
@@ -49,7 +53,8 @@ bool settleLocations(QWidget *window) {
     return true;
 }
 
-void changeLocations(QWidget *window) {
+void changeLocations(QWidget *window)
+{
     if (runOptionsDialog(window) == OptionsDialog::Stored)
         saveLocationsOrWarn(window);
 }

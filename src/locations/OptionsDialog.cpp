@@ -15,18 +15,21 @@
 
 OptionsDialog::OptionsDialog(QWidget *parent)
     : QDialog(parent)
-    , ui(new OptionsDialogForm) {
+    , ui(new OptionsDialogForm)
+{
     ui->setupForm(this);
     fillFromLocations();
 }
 
-OptionsDialog::~OptionsDialog() {
+OptionsDialog::~OptionsDialog()
+{
     delete ui;
 }
 
 // The configuration field starts filled as well: OK insists on an existing file there, so an
 // empty field would make every OK fail until the user retyped the path.
-void OptionsDialog::fillFromLocations() {
+void OptionsDialog::fillFromLocations()
+{
     const AppState &state = appState();
     ui->modPathExample->setText(QStringLiteral("Example: C:/Program Files/Varnhold/mods"));
     ui->executablePath->setText(state.exePath);
@@ -34,7 +37,8 @@ void OptionsDialog::fillFromLocations() {
     ui->ConfigFile->setText(state.configFilePath);
 }
 
-void OptionsDialog::storeLocations() {
+void OptionsDialog::storeLocations()
+{
     AppState &state = appState();
     state.exePath = ui->executablePath->text();
     state.modFolderPath = ui->modFolder->text();
@@ -42,29 +46,34 @@ void OptionsDialog::storeLocations() {
 }
 
 // File dialogs stay children of this dialog and go with it.
-QFileDialog *OptionsDialog::newFileDialog(const QString &startFolder) {
+QFileDialog *OptionsDialog::newFileDialog(const QString &startFolder)
+{
     auto *fileDialog = new QFileDialog(this, Qt::Dialog);
     fileDialog->setDirectory(startFolder);
     return fileDialog;
 }
 
-void OptionsDialog::browseInto(QFileDialog *fileDialog, QLineEdit *field) {
+void OptionsDialog::browseInto(QFileDialog *fileDialog, QLineEdit *field)
+{
     const platform::FileDialogAnswer answer = platform::runFileDialog(fileDialog);
     if (answer.accepted && !answer.selectedFiles.isEmpty())
         field->setText(answer.selectedFiles.first());
 }
 
-void OptionsDialog::on_browseConfig_clicked() {
+void OptionsDialog::on_browseConfig_clicked()
+{
     QFileDialog *fileDialog = newFileDialog(ui->ConfigFile->text());
     fileDialog->setNameFilters({QStringLiteral("Any files (*)")});
     browseInto(fileDialog, ui->ConfigFile);
 }
 
-void OptionsDialog::on_buttonBox_rejected() {
+void OptionsDialog::on_buttonBox_rejected()
+{
     done(Cancelled);
 }
 
-void OptionsDialog::on_buttonBox_accepted() {
+void OptionsDialog::on_buttonBox_accepted()
+{
     storeLocations();
     if (locationsExist()) {
         done(Stored);
@@ -77,21 +86,24 @@ void OptionsDialog::on_buttonBox_accepted() {
                                     "path."));
 }
 
-void OptionsDialog::on_browseModDir_clicked() {
+void OptionsDialog::on_browseModDir_clicked()
+{
     QFileDialog *fileDialog = newFileDialog(ui->modFolder->text());
     fileDialog->setFileMode(QFileDialog::Directory);
     fileDialog->setOption(QFileDialog::ShowDirsOnly, true);
     browseInto(fileDialog, ui->modFolder);
 }
 
-void OptionsDialog::on_browseExecutable_clicked() {
+void OptionsDialog::on_browseExecutable_clicked()
+{
     QFileDialog *fileDialog = newFileDialog(ui->executablePath->text());
     fileDialog->setNameFilters(
         {QStringLiteral("EXE Files (*.exe)"), QStringLiteral("Any files (*)")});
     browseInto(fileDialog, ui->executablePath);
 }
 
-int runOptionsDialog(QWidget *parent) {
+int runOptionsDialog(QWidget *parent)
+{
     const auto dialog = std::make_unique<OptionsDialog>(parent);
     return dialog->exec();
 }

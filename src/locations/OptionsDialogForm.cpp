@@ -11,19 +11,22 @@
 
 namespace {
 template <typename Widget>
-Widget *create(QWidget *parent, const char *objectName, int x, int y, int width, int height) {
+Widget *create(QWidget *parent, const char *objectName, int x, int y, int width, int height)
+{
     auto *widget = new Widget(parent);
     widget->setObjectName(QString::fromLatin1(objectName));
     widget->setGeometry(x, y, width, height);
     return widget;
 }
 
-QString tr(const char *text) {
+QString tr(const char *text)
+{
     return QCoreApplication::translate("OptionsDialog", text);
 }
 } // namespace
 
-void OptionsDialogForm::setupForm(QDialog *dialog) {
+void OptionsDialogForm::setupForm(QDialog *dialog)
+{
     if (dialog->objectName().isEmpty())
         dialog->setObjectName(QStringLiteral("OptionsDialog"));
     dialog->resize(386, 135);
@@ -47,7 +50,8 @@ void OptionsDialogForm::setupForm(QDialog *dialog) {
     QMetaObject::connectSlotsByName(dialog);
 }
 
-void OptionsDialogForm::setFixedSizing(QDialog *dialog) {
+void OptionsDialogForm::setFixedSizing(QDialog *dialog)
+{
     QSizePolicy policy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     policy.setHorizontalStretch(0);
     policy.setVerticalStretch(0);
@@ -57,7 +61,8 @@ void OptionsDialogForm::setFixedSizing(QDialog *dialog) {
     dialog->setMaximumSize(QSize(800, 800));
 }
 
-void OptionsDialogForm::translateForm(QDialog *dialog) {
+void OptionsDialogForm::translateForm(QDialog *dialog)
+{
     dialog->setWindowTitle(tr("Options"));
     browseExecutable->setText(tr("Browse..."));
     browseModDir->setText(tr("Browse..."));

@@ -4,19 +4,22 @@
 
 namespace platform {
 namespace {
-QString &overridePath() {
+QString &overridePath()
+{
     static QString path;
     return path;
 }
 } // namespace
 
-QString applicationDirPath() {
+QString applicationDirPath()
+{
     if (!overridePath().isEmpty())
         return overridePath();
     return QCoreApplication::applicationDirPath();
 }
 
-void setApplicationDirPathOverride(const QString &path) {
+void setApplicationDirPathOverride(const QString &path)
+{
     overridePath() = path;
 }
 

@@ -6,14 +6,16 @@
 
 namespace platform {
 namespace {
-DetachedStartHandler &handler() {
+DetachedStartHandler &handler()
+{
     static DetachedStartHandler current;
     return current;
 }
 
 // QProcess does not always say why a detached start failed, so the common reasons are
 // found out beforehand to give the user a useful message.
-QString reasonStartWillFail(const DetachedStartRequest &request) {
+QString reasonStartWillFail(const DetachedStartRequest &request)
+{
     const QFileInfo program(request.program);
     if (request.program.contains(QLatin1Char('/')) || request.program.contains(QLatin1Char('\\'))) {
         if (!program.exists())
@@ -30,7 +32,8 @@ QString reasonStartWillFail(const DetachedStartRequest &request) {
 
 } // namespace
 
-DetachedStartOutcome startDetachedDirectly(const DetachedStartRequest &request) {
+DetachedStartOutcome startDetachedDirectly(const DetachedStartRequest &request)
+{
     DetachedStartOutcome outcome;
     outcome.errorText = reasonStartWillFail(request);
     if (!outcome.errorText.isEmpty())
@@ -50,13 +53,15 @@ DetachedStartOutcome startDetachedDirectly(const DetachedStartRequest &request) 
     return outcome;
 }
 
-DetachedStartOutcome startDetached(const DetachedStartRequest &request) {
+DetachedStartOutcome startDetached(const DetachedStartRequest &request)
+{
     if (handler())
         return handler()(request);
     return startDetachedDirectly(request);
 }
 
-void setDetachedStartHandler(DetachedStartHandler newHandler) {
+void setDetachedStartHandler(DetachedStartHandler newHandler)
+{
     handler() = std::move(newHandler);
 }
 

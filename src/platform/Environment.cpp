@@ -4,7 +4,8 @@
 
 namespace platform {
 
-QString environmentValue(const QString &name) {
+QString environmentValue(const QString &name)
+{
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
 #ifdef Q_OS_WIN
     return environment.value(name);

@@ -4,13 +4,15 @@
 
 namespace platform {
 namespace {
-FileDialogHandler &handler() {
+FileDialogHandler &handler()
+{
     static FileDialogHandler current;
     return current;
 }
 } // namespace
 
-FileDialogAnswer runFileDialog(QFileDialog *dialog) {
+FileDialogAnswer runFileDialog(QFileDialog *dialog)
+{
     if (handler())
         return handler()(dialog);
     FileDialogAnswer answer;
@@ -20,7 +22,8 @@ FileDialogAnswer runFileDialog(QFileDialog *dialog) {
     return answer;
 }
 
-void setFileDialogHandler(FileDialogHandler newHandler) {
+void setFileDialogHandler(FileDialogHandler newHandler)
+{
     handler() = std::move(newHandler);
 }
 

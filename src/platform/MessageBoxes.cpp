@@ -4,12 +4,14 @@
 
 namespace platform {
 namespace {
-MessageHandler &handler() {
+MessageHandler &handler()
+{
     static MessageHandler current;
     return current;
 }
 
-void show(QWidget *parent, const MessageRecord &message) {
+void show(QWidget *parent, const MessageRecord &message)
+{
     if (handler()) {
         handler()(parent, message);
         return;
@@ -23,15 +25,18 @@ void show(QWidget *parent, const MessageRecord &message) {
 }
 } // namespace
 
-void showInformation(QWidget *parent, const QString &title, const QString &text) {
+void showInformation(QWidget *parent, const QString &title, const QString &text)
+{
     show(parent, {MessageKind::Information, title, text});
 }
 
-void showWarning(QWidget *parent, const QString &title, const QString &text) {
+void showWarning(QWidget *parent, const QString &title, const QString &text)
+{
     show(parent, {MessageKind::Warning, title, text});
 }
 
-void setMessageHandler(MessageHandler newHandler) {
+void setMessageHandler(MessageHandler newHandler)
+{
     handler() = std::move(newHandler);
 }
 

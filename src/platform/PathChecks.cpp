@@ -5,11 +5,13 @@
 
 namespace platform {
 
-bool entryExists(const QString &path) {
+bool entryExists(const QString &path)
+{
     return QFile::exists(path);
 }
 
-bool folderExists(const QString &path) {
+bool folderExists(const QString &path)
+{
     return QDir(path).exists();
 }
 

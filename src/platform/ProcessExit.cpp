@@ -4,13 +4,15 @@
 
 namespace platform {
 namespace {
-ProcessExitHandler &handler() {
+ProcessExitHandler &handler()
+{
     static ProcessExitHandler current;
     return current;
 }
 } // namespace
 
-void exitProcess(int status) {
+void exitProcess(int status)
+{
     if (handler()) {
         handler()(status);
         return;
@@ -18,7 +20,8 @@ void exitProcess(int status) {
     std::exit(status);
 }
 
-void setProcessExitHandler(ProcessExitHandler newHandler) {
+void setProcessExitHandler(ProcessExitHandler newHandler)
+{
     handler() = std::move(newHandler);
 }
 

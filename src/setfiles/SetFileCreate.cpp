@@ -6,27 +6,33 @@
 
 SetFileCreate::SetFileCreate(QWidget *parent)
     : QDialog(parent)
-    , ui(new SetFileCreateForm) {
+    , ui(new SetFileCreateForm)
+{
     ui->setupForm(this);
 }
 
-SetFileCreate::~SetFileCreate() {
+SetFileCreate::~SetFileCreate()
+{
     delete ui;
 }
 
-void SetFileCreate::on_Cancel_clicked() {
+void SetFileCreate::on_Cancel_clicked()
+{
     done(Cancelled);
 }
 
-void SetFileCreate::on_CreateWithSelected_clicked() {
+void SetFileCreate::on_CreateWithSelected_clicked()
+{
     done(WithSelectedMods);
 }
 
-void SetFileCreate::on_CreateBlank_clicked() {
+void SetFileCreate::on_CreateBlank_clicked()
+{
     done(Blank);
 }
 
-int runSetFileCreateDialog(QWidget *parent) {
+int runSetFileCreateDialog(QWidget *parent)
+{
     // The parent may go while the dialog runs and take the dialog with it.
     QPointer<SetFileCreate> dialog = new SetFileCreate(parent);
     const int choice = dialog->exec();

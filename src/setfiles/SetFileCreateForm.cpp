@@ -6,7 +6,8 @@
 #include <QPushButton>
 
 namespace {
-QPushButton *createButton(QDialog *dialog, const char *objectName, int y) {
+QPushButton *createButton(QDialog *dialog, const char *objectName, int y)
+{
     auto *button = new QPushButton(dialog);
     button->setObjectName(QString::fromLatin1(objectName));
     button->setGeometry(5, y, 186, 31);
@@ -14,7 +15,8 @@ QPushButton *createButton(QDialog *dialog, const char *objectName, int y) {
 }
 } // namespace
 
-void SetFileCreateForm::setupForm(QDialog *dialog) {
+void SetFileCreateForm::setupForm(QDialog *dialog)
+{
     if (dialog->objectName().isEmpty())
         dialog->setObjectName(QStringLiteral("SetFileCreate"));
     dialog->resize(195, 110);
@@ -25,7 +27,8 @@ void SetFileCreateForm::setupForm(QDialog *dialog) {
     QMetaObject::connectSlotsByName(dialog);
 }
 
-void SetFileCreateForm::translateForm(QDialog *dialog) {
+void SetFileCreateForm::translateForm(QDialog *dialog)
+{
     const auto tr = [](const char *text) {
         return QCoreApplication::translate("SetFileCreate", text);
     };

@@ -14,7 +14,8 @@
 #include <QListWidget>
 
 namespace {
-bool askForName(QWidget *window) {
+bool askForName(QWidget *window)
+{
     if (runSetNameDialog(window) != QDialog::Accepted)
         return false;
     const QString &name = appState().newSetName;
@@ -24,7 +25,8 @@ bool askForName(QWidget *window) {
     return false;
 }
 
-bool writeNewSetFile(int choice, QWidget *window) {
+bool writeNewSetFile(int choice, QWidget *window)
+{
     makeSetFileFolder();
     const QString path = setFilePath(appState().newSetName + QStringLiteral(".set"));
     const SetFileResult result =
@@ -35,14 +37,16 @@ bool writeNewSetFile(int choice, QWidget *window) {
     return false;
 }
 
-void relistSetFiles(MainWindowForm &form) {
+void relistSetFiles(MainWindowForm &form)
+{
     refreshSetFileNames();
     form.listChooseSetting->clear();
     populateSetFileList(form);
 }
 } // namespace
 
-void createSetFile(MainWindowForm &form, QWidget *window) {
+void createSetFile(MainWindowForm &form, QWidget *window)
+{
     const int choice = runSetFileCreateDialog(window);
     if (choice != SetFileCreate::Blank && choice != SetFileCreate::WithSelectedMods)
         return;

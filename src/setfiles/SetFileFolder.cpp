@@ -4,14 +4,17 @@
 
 #include <QDir>
 
-QString setFileFolderPath() {
+QString setFileFolderPath()
+{
     return platform::applicationDirPath() + QStringLiteral("/Set Files");
 }
 
-QString setFilePath(const QString &fileName) {
+QString setFilePath(const QString &fileName)
+{
     return setFileFolderPath() + QLatin1Char('/') + fileName;
 }
 
-bool makeSetFileFolder() {
+bool makeSetFileFolder()
+{
     return QDir().mkpath(setFileFolderPath());
 }

@@ -20,7 +20,8 @@ struct ListSection {
     QVector<ModEntry> &loaded;
 };
 
-std::array<ListSection, 3> listSections(AppState &state) {
+std::array<ListSection, 3> listSections(AppState &state)
+{
     return {ListSection{QStringLiteral("SettingMP"), state.modsMP, state.loadedMP},
             ListSection{QStringLiteral("SettingSP"), state.modsSP, state.loadedSP},
             ListSection{QStringLiteral("SettingGlobal"), state.modsGlobal, state.loadedGlobal}};
@@ -28,13 +29,15 @@ std::array<ListSection, 3> listSections(AppState &state) {
 
 // A line break inside a value would end its line early and let the rest pass for further
 // entries. Reading collapses whitespace anyway, so a blank in its place reads back the same.
-QString asSingleLine(QString value) {
+QString asSingleLine(QString value)
+{
     value.replace(QLatin1Char('\r'), QLatin1Char(' '));
     value.replace(QLatin1Char('\n'), QLatin1Char(' '));
     return value;
 }
 
-void writeTickedMods(IniFile &ini, const ListSection &section) {
+void writeTickedMods(IniFile &ini, const ListSection &section)
+{
     int count = 0;
     for (const ModEntry &entry : section.mods) {
         if (!entry.ticked)
@@ -45,7 +48,8 @@ void writeTickedMods(IniFile &ini, const ListSection &section) {
     ini.setValue(section.name, countKey, QString::number(count));
 }
 
-QVector<ModEntry> readModNames(IniFile &ini, const QString &section) {
+QVector<ModEntry> readModNames(IniFile &ini, const QString &section)
+{
     QVector<ModEntry> names;
     for (int index = 0;; ++index) {
         const QString name =
@@ -56,13 +60,15 @@ QVector<ModEntry> readModNames(IniFile &ini, const QString &section) {
     }
 }
 
-SetFileResult saveStore(IniFile &ini, const QString &path) {
+SetFileResult saveStore(IniFile &ini, const QString &path)
+{
     ini.save(path);
     return SetFileResult{ini.status(), ini.errorText()};
 }
 
 // The store gives no reason for a missing file; opening it does.
-QString readFailureReason(const IniFile &ini, const QString &path) {
+QString readFailureReason(const IniFile &ini, const QString &path)
+{
     if (!ini.errorText().isEmpty())
         return ini.errorText();
     QFile file(path);
@@ -71,7 +77,8 @@ QString readFailureReason(const IniFile &ini, const QString &path) {
 }
 } // namespace
 
-SetFileResult writeSetFile(const QString &path) {
+SetFileResult writeSetFile(const QString &path)
+{
     AppState &state = appState();
     IniFile ini;
     for (const ListSection &section : listSections(state))
@@ -80,12 +87,14 @@ SetFileResult writeSetFile(const QString &path) {
     return saveStore(ini, path);
 }
 
-SetFileResult writeBlankSetFile(const QString &path) {
+SetFileResult writeBlankSetFile(const QString &path)
+{
     IniFile ini;
     return saveStore(ini, path);
 }
 
-SetFileResult readSetFile(const QString &path) {
+SetFileResult readSetFile(const QString &path)
+{
     IniFile ini(path);
     if (ini.status() != IniFile::StatusOk)
         return SetFileResult{ini.status(), readFailureReason(ini, path)};

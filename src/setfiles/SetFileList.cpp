@@ -18,7 +18,8 @@
 namespace {
 // Every item named in the set gets ticked, duplicates included; the tree's own change signal
 // brings the tables and views up to date.
-void tickNamedItems(QTreeWidget *tree, const QVector<ModEntry> &loaded) {
+void tickNamedItems(QTreeWidget *tree, const QVector<ModEntry> &loaded)
+{
     if (loaded.isEmpty())
         return;
     QSet<QString> names;
@@ -32,18 +33,21 @@ void tickNamedItems(QTreeWidget *tree, const QVector<ModEntry> &loaded) {
 }
 } // namespace
 
-void populateSetFileList(MainWindowForm &form) {
+void populateSetFileList(MainWindowForm &form)
+{
     for (const QString &name : std::as_const(appState().setFileNames))
         form.listChooseSetting->addItem(name);
 }
 
-void showChosenSetFile(MainWindowForm &form, QListWidgetItem *current) {
+void showChosenSetFile(MainWindowForm &form, QListWidgetItem *current)
+{
     const QString name = current ? current->text() : QString();
     form.SelectedSetting->setText(name);
     appState().selectedSetFile = name;
 }
 
-void loadChosenSetFile(MainWindowForm &form, QWidget *window) {
+void loadChosenSetFile(MainWindowForm &form, QWidget *window)
+{
     AppState &state = appState();
     if (state.selectedSetFile.isEmpty())
         return;
@@ -60,7 +64,8 @@ void loadChosenSetFile(MainWindowForm &form, QWidget *window) {
     tickNamedItems(form.listGlobal, state.loadedGlobal);
 }
 
-void deleteChosenSetFile(MainWindowForm &form, QWidget *window) {
+void deleteChosenSetFile(MainWindowForm &form, QWidget *window)
+{
     const QString name = appState().selectedSetFile;
     if (name.isEmpty())
         return;
@@ -74,7 +79,8 @@ void deleteChosenSetFile(MainWindowForm &form, QWidget *window) {
     delete form.listChooseSetting->takeItem(form.listChooseSetting->currentRow());
 }
 
-void saveChosenSetFile(MainWindowForm &, QWidget *window) {
+void saveChosenSetFile(MainWindowForm &, QWidget *window)
+{
     const QString name = appState().selectedSetFile;
     if (name.isEmpty())
         return;

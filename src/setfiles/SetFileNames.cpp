@@ -5,7 +5,8 @@
 
 #include <QDir>
 
-void refreshSetFileNames() {
+void refreshSetFileNames()
+{
     QDir folder(setFileFolderPath());
     folder.setNameFilters({QStringLiteral("*.set")});
     appState().setFileNames = folder.entryList(QDir::NoFilter, QDir::NoSort);

@@ -8,24 +8,29 @@
 
 SetName::SetName(QWidget *parent)
     : QDialog(parent)
-    , ui(new SetNameForm) {
+    , ui(new SetNameForm)
+{
     ui->setupForm(this);
 }
 
-SetName::~SetName() {
+SetName::~SetName()
+{
     delete ui;
 }
 
-void SetName::on_buttonBox_rejected() {
+void SetName::on_buttonBox_rejected()
+{
     done(QDialog::Rejected);
 }
 
-void SetName::on_buttonBox_accepted() {
+void SetName::on_buttonBox_accepted()
+{
     appState().newSetName = ui->Name->text();
     done(QDialog::Accepted);
 }
 
-int runSetNameDialog(QWidget *parent) {
+int runSetNameDialog(QWidget *parent)
+{
     // The parent may go while the dialog runs and take the dialog with it.
     QPointer<SetName> dialog = new SetName(parent);
     const int result = dialog->exec();

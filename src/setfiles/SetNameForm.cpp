@@ -7,7 +7,8 @@
 #include <QLineEdit>
 #include <QMetaObject>
 
-void SetNameForm::setupForm(QDialog *dialog) {
+void SetNameForm::setupForm(QDialog *dialog)
+{
     if (dialog->objectName().isEmpty())
         dialog->setObjectName(QStringLiteral("SetName"));
     dialog->resize(219, 81);
@@ -33,7 +34,8 @@ void SetNameForm::setupForm(QDialog *dialog) {
     QMetaObject::connectSlotsByName(dialog);
 }
 
-void SetNameForm::translateForm(QDialog *dialog) {
+void SetNameForm::translateForm(QDialog *dialog)
+{
     const auto tr = [](const char *text) { return QCoreApplication::translate("SetName", text); };
     dialog->setWindowTitle(tr("Create Set File"));
     label->setText(tr("Enter name for new .set file, no extension."));

@@ -20,7 +20,8 @@ const QByteArray lineEnd = "\n";
 
 // The editor's text after a start-up that found `content` in the configuration file.
 struct StartedOnConfig {
-    explicit StartedOnConfig(const QByteArray &content) {
+    explicit StartedOnConfig(const QByteArray &content)
+    {
         folder.createReadyTool();
         TestAppFolder::writeFile(folder.configPath(), content);
         window = std::make_unique<MainWindow>();
@@ -34,7 +35,8 @@ struct StartedOnConfig {
     std::unique_ptr<MainWindow> window;
 };
 
-void expectWarning(const PlatformProbe &probe, const char *verb, const QString &path) {
+void expectWarning(const PlatformProbe &probe, const char *verb, const QString &path)
+{
     QCOMPARE(probe.messages.size(), 1);
     const platform::MessageRecord &warning = probe.messages.at(0);
     QCOMPARE(warning.kind, platform::MessageKind::Warning);
@@ -45,7 +47,8 @@ void expectWarning(const PlatformProbe &probe, const char *verb, const QString &
     QVERIFY2(warning.text.size() > head.size() + 1, "the system's reason is missing");
 }
 
-QStringList entriesOf(const QString &folder) {
+QStringList entriesOf(const QString &folder)
+{
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 } // namespace
@@ -67,7 +70,8 @@ private slots:
     void failedSaveKeepsOldFileWhole();
 };
 
-void GameConfigEditorTest::showsWindowsLineEndsLineByLine() {
+void GameConfigEditorTest::showsWindowsLineEndsLineByLine()
+{
     StartedOnConfig tool("resolution=1024x768\r\nsound=on\r\n\r\n[net]\r\nport=7777");
     QVERIFY(tool.probe.messages.isEmpty());
     QCOMPARE(tool.editor()->toPlainText(),
@@ -75,14 +79,16 @@ void GameConfigEditorTest::showsWindowsLineEndsLineByLine() {
     QCOMPARE(tool.editor()->document()->blockCount(), 5);
 }
 
-void GameConfigEditorTest::savesWithPlatformLineEnds() {
+void GameConfigEditorTest::savesWithPlatformLineEnds()
+{
     StartedOnConfig tool("a=1\r\nb=2\r\n");
     tool.save();
     QVERIFY(tool.probe.messages.isEmpty());
     QCOMPARE(tool.onDisk(), "a=1" + lineEnd + "b=2" + lineEnd);
 }
 
-void GameConfigEditorTest::savesTheTextAsEdited() {
+void GameConfigEditorTest::savesTheTextAsEdited()
+{
     StartedOnConfig tool("old=1\n");
     tool.editor()->setPlainText(QStringLiteral("player=Jörg\nvolume=  7 \n"));
     tool.save();
@@ -91,7 +97,8 @@ void GameConfigEditorTest::savesTheTextAsEdited() {
              QStringLiteral("player=Jörg").toLocal8Bit() + lineEnd + "volume=  7 " + lineEnd);
 }
 
-void GameConfigEditorTest::emptyEditorLeavesEmptyFile() {
+void GameConfigEditorTest::emptyEditorLeavesEmptyFile()
+{
     StartedOnConfig tool("something=1\n");
     tool.editor()->clear();
     tool.save();
@@ -100,7 +107,8 @@ void GameConfigEditorTest::emptyEditorLeavesEmptyFile() {
     QCOMPARE(tool.onDisk(), QByteArray());
 }
 
-void GameConfigEditorTest::repeatedSavesWriteTheSameContent() {
+void GameConfigEditorTest::repeatedSavesWriteTheSameContent()
+{
     StartedOnConfig tool("x=1\ny=2\n");
     tool.save();
     const QByteArray first = tool.onDisk();
@@ -112,7 +120,8 @@ void GameConfigEditorTest::repeatedSavesWriteTheSameContent() {
 }
 
 // The editor is never reloaded: a path changed later gets the text read at start-up.
-void GameConfigEditorTest::saveGoesToTheCurrentPath() {
+void GameConfigEditorTest::saveGoesToTheCurrentPath()
+{
     StartedOnConfig tool("kept=1\n");
     const QString moved = tool.folder.root() + QStringLiteral("/moved-config");
     appState().configFilePath = moved;
@@ -123,7 +132,8 @@ void GameConfigEditorTest::saveGoesToTheCurrentPath() {
 }
 
 // A folder passes the existence check of start-up but cannot be read as a file.
-void GameConfigEditorTest::unreadableConfigWarnsAndStartupGoesOn() {
+void GameConfigEditorTest::unreadableConfigWarnsAndStartupGoesOn()
+{
     PlatformProbe probe;
     TestAppFolder folder;
     folder.createGame();
@@ -144,7 +154,8 @@ void GameConfigEditorTest::unreadableConfigWarnsAndStartupGoesOn() {
 }
 
 // Showing half a file would let the next save throw away the rest of it.
-void GameConfigEditorTest::readErrorAfterOpenKeepsTheEditorEmpty() {
+void GameConfigEditorTest::readErrorAfterOpenKeepsTheEditorEmpty()
+{
     const QString failingFile = QStringLiteral("/proc/self/mem"); // opens, but reading fails
     if (!QFileInfo::exists(failingFile))
         QSKIP("needs /proc/self/mem");
@@ -158,14 +169,16 @@ void GameConfigEditorTest::readErrorAfterOpenKeepsTheEditorEmpty() {
     QVERIFY(tool.editor()->toPlainText().isEmpty());
 }
 
-void GameConfigEditorTest::failedSaveKeepsOldFileWhole_data() {
+void GameConfigEditorTest::failedSaveKeepsOldFileWhole_data()
+{
     QTest::addColumn<QString>("target");
     // %1 the configuration file, %2 the game folder.
     QTest::newRow("folder at the file's path") << QStringLiteral("%2/mods");
     QTest::newRow("path below a regular file") << QStringLiteral("%1/config");
 }
 
-void GameConfigEditorTest::failedSaveKeepsOldFileWhole() {
+void GameConfigEditorTest::failedSaveKeepsOldFileWhole()
+{
     QFETCH(QString, target);
     StartedOnConfig tool("resolution=800x600\r\nsound=off\r\n");
     target.replace(QLatin1String("%1"), tool.folder.configPath())

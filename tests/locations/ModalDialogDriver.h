@@ -14,7 +14,8 @@
 class ModalDialogDriver : public QObject {
 public:
     template <typename Dialog>
-    void whenShown(std::function<void(Dialog *)> action, int attemptsLeft = 500) {
+    void whenShown(std::function<void(Dialog *)> action, int attemptsLeft = 500)
+    {
         QTimer::singleShot(10, this, [this, action, attemptsLeft]() {
             auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
             if (!dialog) {

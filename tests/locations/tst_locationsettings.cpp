@@ -23,17 +23,20 @@ const QByteArray defaultOptionsIni = "[Paths]\n"
                                      "ConfigFilePath=C:/Users/player/My Documents/Varnhold 2.3/"
                                      "config\n";
 
-QByteArray optionsIni(const QString &exe, const QString &modFolder, const QString &config) {
+QByteArray optionsIni(const QString &exe, const QString &modFolder, const QString &config)
+{
     return QStringLiteral("[Paths]\nExecutablePath=%1\nModFolderPath=%2\nConfigFilePath=%3\n")
         .arg(exe, modFolder, config)
         .toUtf8();
 }
 
-void pressButton(OptionsDialog *dialog, QDialogButtonBox::StandardButton which) {
+void pressButton(OptionsDialog *dialog, QDialogButtonBox::StandardButton which)
+{
     dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))->button(which)->click();
 }
 
-void expectDefaults() {
+void expectDefaults()
+{
     QCOMPARE(appState().exePath, DefaultGamePlace::exePath());
     QCOMPARE(appState().modFolderPath, DefaultGamePlace::modFolder());
     QCOMPARE(appState().configFilePath, DefaultGamePlace::configPath());
@@ -65,7 +68,8 @@ private slots:
     void unwritableOptionsIniWarnsOnceAndGoesOn();
 };
 
-void LocationSettingsTest::defaultConfigPathKeepsEnvironmentText_data() {
+void LocationSettingsTest::defaultConfigPathKeepsEnvironmentText_data()
+{
     QTest::addColumn<QByteArray>("drive");
     QTest::addColumn<QByteArray>("path");
     QTest::addColumn<QString>("expected");
@@ -79,7 +83,8 @@ void LocationSettingsTest::defaultConfigPathKeepsEnvironmentText_data() {
                              << QStringLiteral("/My Documents/Varnhold 2.3/config");
 }
 
-void LocationSettingsTest::defaultConfigPathKeepsEnvironmentText() {
+void LocationSettingsTest::defaultConfigPathKeepsEnvironmentText()
+{
     QFETCH(QByteArray, drive);
     QFETCH(QByteArray, path);
     QFETCH(QString, expected);
@@ -102,7 +107,8 @@ void LocationSettingsTest::defaultConfigPathKeepsEnvironmentText() {
     QCOMPARE(appState().configFilePath, expected);
 }
 
-void LocationSettingsTest::defaultsKeepOnlyWhatExists_data() {
+void LocationSettingsTest::defaultsKeepOnlyWhatExists_data()
+{
     QTest::addColumn<QString>("exeEntry");
     QTest::addColumn<QString>("modEntry");
     QTest::addColumn<QString>("configEntry");
@@ -130,7 +136,8 @@ void LocationSettingsTest::defaultsKeepOnlyWhatExists_data() {
                                                     << "file" << true << false << true;
 }
 
-void LocationSettingsTest::defaultsKeepOnlyWhatExists() {
+void LocationSettingsTest::defaultsKeepOnlyWhatExists()
+{
     QFETCH(QString, exeEntry);
     QFETCH(QString, modEntry);
     QFETCH(QString, configEntry);
@@ -160,7 +167,8 @@ void LocationSettingsTest::defaultsKeepOnlyWhatExists() {
     QCOMPARE(appState().configFilePath, configKept ? DefaultGamePlace::configPath() : QString());
 }
 
-void LocationSettingsTest::firstStartAtDefaultPlaceWritesDefaults() {
+void LocationSettingsTest::firstStartAtDefaultPlaceWritesDefaults()
+{
     PlatformProbe probe;
     TestAppFolder folder;
     DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
@@ -175,7 +183,8 @@ void LocationSettingsTest::firstStartAtDefaultPlaceWritesDefaults() {
     expectDefaults();
 }
 
-void LocationSettingsTest::firstStartElsewhereAsksAndCancelEndsWithZero() {
+void LocationSettingsTest::firstStartElsewhereAsksAndCancelEndsWithZero()
+{
     PlatformProbe probe;
     TestAppFolder folder;
     DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
@@ -202,7 +211,8 @@ void LocationSettingsTest::firstStartElsewhereAsksAndCancelEndsWithZero() {
     QVERIFY(!driver.leftOpen);
 }
 
-void LocationSettingsTest::firstStartElsewhereTakesDialogPaths() {
+void LocationSettingsTest::firstStartElsewhereTakesDialogPaths()
+{
     PlatformProbe probe;
     TestAppFolder folder;
     folder.createGame();
@@ -229,7 +239,8 @@ void LocationSettingsTest::firstStartElsewhereTakesDialogPaths() {
 
 // Escape is the toolkit's own rejection and counts as 0, so start-up goes on with what the
 // variables hold: here the emptied defaults.
-void LocationSettingsTest::escapeAtStartSavesWhatVariablesHold() {
+void LocationSettingsTest::escapeAtStartSavesWhatVariablesHold()
+{
     PlatformProbe probe;
     TestAppFolder folder;
     DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
@@ -248,7 +259,8 @@ void LocationSettingsTest::escapeAtStartSavesWhatVariablesHold() {
              optionsIni(QString(), DefaultGamePlace::modFolder(), QString()));
 }
 
-void LocationSettingsTest::cancelAtStartLeavesOldOptionsIniUntouched() {
+void LocationSettingsTest::cancelAtStartLeavesOldOptionsIniUntouched()
+{
     PlatformProbe probe;
     TestAppFolder folder;
     DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
@@ -266,7 +278,8 @@ void LocationSettingsTest::cancelAtStartLeavesOldOptionsIniUntouched() {
     QCOMPARE(TestAppFolder::readFile(folder.optionsIniPath()), old);
 }
 
-void LocationSettingsTest::unusableStoredLocationsTakeDefaults_data() {
+void LocationSettingsTest::unusableStoredLocationsTakeDefaults_data()
+{
     QTest::addColumn<QString>("content");
     // %1, %2, %3: an existing executable, mod folder and configuration file elsewhere.
     QTest::newRow("executable since deleted") << QStringLiteral(
@@ -286,7 +299,8 @@ void LocationSettingsTest::unusableStoredLocationsTakeDefaults_data() {
     QTest::newRow("empty file") << QString();
 }
 
-void LocationSettingsTest::unusableStoredLocationsTakeDefaults() {
+void LocationSettingsTest::unusableStoredLocationsTakeDefaults()
+{
     QFETCH(QString, content);
     PlatformProbe probe;
     TestAppFolder folder;
@@ -309,7 +323,8 @@ void LocationSettingsTest::unusableStoredLocationsTakeDefaults() {
     QCOMPARE(check.value("Paths", "ConfigFilePath", "ERROR"), DefaultGamePlace::configPath());
 }
 
-void LocationSettingsTest::validStoredLocationsAreKeptAndRewritten_data() {
+void LocationSettingsTest::validStoredLocationsAreKeptAndRewritten_data()
+{
     QTest::addColumn<QString>("exe");
     QTest::addColumn<QString>("modFolder");
     // %1 the stand-in game, %2 its mod folder, %3 its game folder.
@@ -320,7 +335,8 @@ void LocationSettingsTest::validStoredLocationsAreKeptAndRewritten_data() {
     QTest::newRow("empty mod folder is the working folder") << "%1" << QString();
 }
 
-void LocationSettingsTest::validStoredLocationsAreKeptAndRewritten() {
+void LocationSettingsTest::validStoredLocationsAreKeptAndRewritten()
+{
     QFETCH(QString, exe);
     QFETCH(QString, modFolder);
     PlatformProbe probe;
@@ -347,7 +363,8 @@ void LocationSettingsTest::validStoredLocationsAreKeptAndRewritten() {
     QCOMPARE(TestAppFolder::readFile(folder.optionsIniPath()), stored);
 }
 
-void LocationSettingsTest::rewriteKeepsUnrelatedLines() {
+void LocationSettingsTest::rewriteKeepsUnrelatedLines()
+{
     PlatformProbe probe;
     TestAppFolder folder;
     folder.createGame();
@@ -384,13 +401,15 @@ void LocationSettingsTest::rewriteKeepsUnrelatedLines() {
              expected.arg(folder.exePath(), folder.modFolder(), folder.configPath()).toUtf8());
 }
 
-void LocationSettingsTest::unwritableOptionsIniWarnsOnceAndGoesOn_data() {
+void LocationSettingsTest::unwritableOptionsIniWarnsOnceAndGoesOn_data()
+{
     QTest::addColumn<bool>("folderAtOptionsIni");
     QTest::newRow("folder stands at options.ini") << true;
     QTest::newRow("tool folder below a regular file") << false;
 }
 
-void LocationSettingsTest::unwritableOptionsIniWarnsOnceAndGoesOn() {
+void LocationSettingsTest::unwritableOptionsIniWarnsOnceAndGoesOn()
+{
     QFETCH(bool, folderAtOptionsIni);
     PlatformProbe probe;
     TestAppFolder folder;

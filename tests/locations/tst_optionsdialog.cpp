@@ -16,33 +16,39 @@
 #include <QtTest>
 
 namespace {
-QLineEdit *field(QDialog *dialog, const char *name) {
+QLineEdit *field(QDialog *dialog, const char *name)
+{
     return dialog->findChild<QLineEdit *>(QLatin1String(name));
 }
 
-void pressButton(QDialog *dialog, QDialogButtonBox::StandardButton which) {
+void pressButton(QDialog *dialog, QDialogButtonBox::StandardButton which)
+{
     dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))->button(which)->click();
 }
 
 void fillFields(QDialog *dialog, const QString &exe, const QString &modFolder,
-                const QString &config) {
+                const QString &config)
+{
     field(dialog, "executablePath")->setText(exe);
     field(dialog, "modFolder")->setText(modFolder);
     field(dialog, "ConfigFile")->setText(config);
 }
 
-void setLocations(const QString &exe, const QString &modFolder, const QString &config) {
+void setLocations(const QString &exe, const QString &modFolder, const QString &config)
+{
     appState().exePath = exe;
     appState().modFolderPath = modFolder;
     appState().configFilePath = config;
 }
 
-QStringList locations() {
+QStringList locations()
+{
     return {appState().exePath, appState().modFolderPath, appState().configFilePath};
 }
 
 // %1 the stand-in game, %2 its mod folder, %3 its configuration file, %4 its game folder.
-QString fill(QString text, const TestAppFolder &folder) {
+QString fill(QString text, const TestAppFolder &folder)
+{
     return text.replace(QLatin1String("%1"), folder.exePath())
         .replace(QLatin1String("%2"), folder.modFolder())
         .replace(QLatin1String("%3"), folder.configPath())
@@ -77,7 +83,8 @@ private slots:
     void changePathsWarnsWhenOptionsIniCannotBeWritten();
 };
 
-void OptionsDialogTest::formIsLaidOutAsDesigned() {
+void OptionsDialogTest::formIsLaidOutAsDesigned()
+{
     PlatformProbe probe;
     OptionsDialog dialog;
     QCOMPARE(dialog.objectName(), QStringLiteral("OptionsDialog"));
@@ -131,7 +138,8 @@ void OptionsDialogTest::formIsLaidOutAsDesigned() {
     QVERIFY(!field(&dialog, "executablePath")->isReadOnly());
 }
 
-void OptionsDialogTest::slotsAreDeclaredInOrder() {
+void OptionsDialogTest::slotsAreDeclaredInOrder()
+{
     const QMetaObject &meta = OptionsDialog::staticMetaObject;
     QStringList declared;
     for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) {
@@ -143,7 +151,8 @@ void OptionsDialogTest::slotsAreDeclaredInOrder() {
                                     "on_browseExecutable_clicked()"}));
 }
 
-void OptionsDialogTest::opensWithCurrentLocations() {
+void OptionsDialogTest::opensWithCurrentLocations()
+{
     PlatformProbe probe;
     setLocations(QStringLiteral("C:/Games/v.exe"), QStringLiteral("C:/Games/mods"),
                  QStringLiteral("C:/cfg"));
@@ -155,7 +164,8 @@ void OptionsDialogTest::opensWithCurrentLocations() {
              QStringLiteral("Example: C:/Program Files/Varnhold/mods"));
 }
 
-void OptionsDialogTest::okChecksAllThreePaths_data() {
+void OptionsDialogTest::okChecksAllThreePaths_data()
+{
     QTest::addColumn<QString>("exe");
     QTest::addColumn<QString>("modFolder");
     QTest::addColumn<QString>("config");
@@ -188,7 +198,8 @@ void OptionsDialogTest::okChecksAllThreePaths_data() {
 
 // After a failed OK the dialog stays open and the variables already hold the texts; Cancel
 // then ends with 1 and does not bring the earlier values back.
-void OptionsDialogTest::okChecksAllThreePaths() {
+void OptionsDialogTest::okChecksAllThreePaths()
+{
     QFETCH(QString, exe);
     QFETCH(QString, modFolder);
     QFETCH(QString, config);
@@ -226,13 +237,15 @@ void OptionsDialogTest::okChecksAllThreePaths() {
     }
 }
 
-void OptionsDialogTest::toolkitRejectionGivesZero_data() {
+void OptionsDialogTest::toolkitRejectionGivesZero_data()
+{
     QTest::addColumn<bool>("escape");
     QTest::newRow("Escape key") << true;
     QTest::newRow("title-bar close") << false;
 }
 
-void OptionsDialogTest::toolkitRejectionGivesZero() {
+void OptionsDialogTest::toolkitRejectionGivesZero()
+{
     QFETCH(bool, escape);
     PlatformProbe probe;
     setLocations(QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"));
@@ -253,7 +266,8 @@ void OptionsDialogTest::toolkitRejectionGivesZero() {
     QVERIFY(probe.messages.isEmpty());
 }
 
-void OptionsDialogTest::eachRunMakesAndDeletesItsOwnDialog() {
+void OptionsDialogTest::eachRunMakesAndDeletesItsOwnDialog()
+{
     PlatformProbe probe;
     QList<QPointer<OptionsDialog>> dialogs;
     QPointer<QFileDialog> fileDialog;
@@ -278,7 +292,8 @@ void OptionsDialogTest::eachRunMakesAndDeletesItsOwnDialog() {
     QVERIFY(parent.findChildren<QDialog *>().isEmpty());
 }
 
-void OptionsDialogTest::browseOffersTheRightFiles_data() {
+void OptionsDialogTest::browseOffersTheRightFiles_data()
+{
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("fieldName");
     QTest::addColumn<int>("fileMode");
@@ -295,7 +310,8 @@ void OptionsDialogTest::browseOffersTheRightFiles_data() {
                             << QStringList({"Any files (*)"}) << false;
 }
 
-void OptionsDialogTest::browseOffersTheRightFiles() {
+void OptionsDialogTest::browseOffersTheRightFiles()
+{
     QFETCH(QString, button);
     QFETCH(QString, fieldName);
     QFETCH(int, fileMode);
@@ -331,7 +347,8 @@ void OptionsDialogTest::browseOffersTheRightFiles() {
     QCOMPARE(seenFolder, folder.modFolder());
 }
 
-void OptionsDialogTest::browseAnsweredOrCancelled_data() {
+void OptionsDialogTest::browseAnsweredOrCancelled_data()
+{
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("fieldName");
     QTest::newRow("executable") << "browseExecutable"
@@ -342,7 +359,8 @@ void OptionsDialogTest::browseAnsweredOrCancelled_data() {
                             << "ConfigFile";
 }
 
-void OptionsDialogTest::browseAnsweredOrCancelled() {
+void OptionsDialogTest::browseAnsweredOrCancelled()
+{
     QFETCH(QString, button);
     QFETCH(QString, fieldName);
     PlatformProbe probe;
@@ -367,7 +385,8 @@ void OptionsDialogTest::browseAnsweredOrCancelled() {
     QVERIFY(appState().configFilePath.isEmpty());
 }
 
-void OptionsDialogTest::changePathsSavesOnlyAfterZero_data() {
+void OptionsDialogTest::changePathsSavesOnlyAfterZero_data()
+{
     QTest::addColumn<QString>("action");
     QTest::addColumn<bool>("saved");
     QTest::newRow("OK with valid paths") << "ok" << true;
@@ -376,7 +395,8 @@ void OptionsDialogTest::changePathsSavesOnlyAfterZero_data() {
     QTest::newRow("Escape") << "escape" << true;
 }
 
-void OptionsDialogTest::changePathsSavesOnlyAfterZero() {
+void OptionsDialogTest::changePathsSavesOnlyAfterZero()
+{
     QFETCH(QString, action);
     QFETCH(bool, saved);
     PlatformProbe probe;
@@ -431,7 +451,8 @@ void OptionsDialogTest::changePathsSavesOnlyAfterZero() {
     QVERIFY(probe.messages.isEmpty());
 }
 
-void OptionsDialogTest::changePathsWarnsWhenOptionsIniCannotBeWritten() {
+void OptionsDialogTest::changePathsWarnsWhenOptionsIniCannotBeWritten()
+{
     PlatformProbe probe;
     TestAppFolder folder;
     folder.createReadyTool();

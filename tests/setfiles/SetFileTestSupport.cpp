@@ -17,7 +17,8 @@
 
 namespace setfiletest {
 
-QByteArray lineEnd() {
+QByteArray lineEnd()
+{
 #ifdef Q_OS_WIN
     return QByteArray("\r\n");
 #else
@@ -26,7 +27,8 @@ QByteArray lineEnd() {
 }
 
 namespace {
-QByteArray listSection(const char *section, const QStringList &names) {
+QByteArray listSection(const char *section, const QStringList &names)
+{
     QByteArray bytes = QByteArray("[") + section + "]" + lineEnd();
     for (int i = 0; i < names.size(); ++i)
         bytes += "Mod" + QByteArray::number(i) + "=" + names.at(i).toUtf8() + lineEnd();
@@ -35,13 +37,15 @@ QByteArray listSection(const char *section, const QStringList &names) {
 } // namespace
 
 QByteArray setFileBytes(const QStringList &multiplay, const QStringList &campaign,
-                        const QStringList &global, const QString &otherCommands) {
+                        const QStringList &global, const QString &otherCommands)
+{
     return listSection("SettingMP", multiplay) + listSection("SettingSP", campaign) +
            listSection("SettingGlobal", global) + "[General]" + lineEnd() +
            "OtherCommands=" + otherCommands.toUtf8() + lineEnd();
 }
 
-void fillTable(ModTable &table, const QStringList &names, const QStringList &ticked) {
+void fillTable(ModTable &table, const QStringList &names, const QStringList &ticked)
+{
     for (const QString &name : names) {
         table.append(name);
         if (ticked.contains(name))
@@ -49,21 +53,24 @@ void fillTable(ModTable &table, const QStringList &names, const QStringList &tic
     }
 }
 
-QStringList namesOf(const QVector<ModEntry> &entries) {
+QStringList namesOf(const QVector<ModEntry> &entries)
+{
     QStringList names;
     for (const ModEntry &entry : entries)
         names << entry.name;
     return names;
 }
 
-QStringList itemTexts(const QListWidget *list) {
+QStringList itemTexts(const QListWidget *list)
+{
     QStringList texts;
     for (int row = 0; row < list->count(); ++row)
         texts << list->item(row)->text();
     return texts;
 }
 
-QTreeWidgetItem *itemNamed(QTreeWidget *tree, const QString &text) {
+QTreeWidgetItem *itemNamed(QTreeWidget *tree, const QString &text)
+{
     for (QTreeWidgetItemIterator it(tree, QTreeWidgetItemIterator::All); *it; ++it) {
         if ((*it)->text(0) == text)
             return *it;
@@ -71,7 +78,8 @@ QTreeWidgetItem *itemNamed(QTreeWidget *tree, const QString &text) {
     return nullptr;
 }
 
-QStringList checkedItems(QTreeWidget *tree) {
+QStringList checkedItems(QTreeWidget *tree)
+{
     QStringList texts;
     for (QTreeWidgetItemIterator it(tree, QTreeWidgetItemIterator::All); *it; ++it) {
         if ((*it)->checkState(0) == Qt::Checked)
@@ -80,7 +88,8 @@ QStringList checkedItems(QTreeWidget *tree) {
     return texts;
 }
 
-QStringList tickedNames(const ModTable &table) {
+QStringList tickedNames(const ModTable &table)
+{
     QStringList names;
     for (const ModEntry &entry : table) {
         if (entry.ticked)
@@ -89,7 +98,8 @@ QStringList tickedNames(const ModTable &table) {
     return names;
 }
 
-QStringList treeSnapshot(const QString &root) {
+QStringList treeSnapshot(const QString &root)
+{
     QStringList entries;
     QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
@@ -105,14 +115,16 @@ QStringList treeSnapshot(const QString &root) {
 }
 
 StartedTool::StartedTool(const QStringList &multiplay, const QStringList &campaign,
-                         const QStringList &global, const QStringList &setFiles) {
+                         const QStringList &global, const QStringList &setFiles)
+{
     folder.createReadyTool(multiplay, campaign, global);
     for (const QString &name : setFiles)
         folder.createSetFile(name, QByteArray());
     window = std::make_unique<MainWindow>();
 }
 
-void StartedTool::choose(const QString &setFileName) {
+void StartedTool::choose(const QString &setFileName)
+{
     const QList<QListWidgetItem *> items =
         form().listChooseSetting->findItems(setFileName, Qt::MatchExactly);
     if (items.isEmpty())
@@ -120,17 +132,20 @@ void StartedTool::choose(const QString &setFileName) {
     form().listChooseSetting->setCurrentItem(items.first());
 }
 
-DialogDriver::DialogDriver() {
+DialogDriver::DialogDriver()
+{
     timer.setInterval(5);
     connect(&timer, &QTimer::timeout, this, &DialogDriver::poll);
     timer.start();
 }
 
-void DialogDriver::expect(const QString &dialogName, Action action) {
+void DialogDriver::expect(const QString &dialogName, Action action)
+{
     steps.append({dialogName, std::move(action)});
 }
 
-void DialogDriver::poll() {
+void DialogDriver::poll()
+{
     auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
     if (!dialog || !dialog->isVisible())
         return;
@@ -147,7 +162,8 @@ void DialogDriver::poll() {
     dialog->reject();
 }
 
-DialogDriver::Action DialogDriver::clickButton(const QString &objectName) {
+DialogDriver::Action DialogDriver::clickButton(const QString &objectName)
+{
     return [objectName](QDialog *dialog) {
         auto *button = dialog->findChild<QPushButton *>(objectName);
         if (!button)
@@ -156,14 +172,16 @@ DialogDriver::Action DialogDriver::clickButton(const QString &objectName) {
     };
 }
 
-DialogDriver::Action DialogDriver::clickStandardButton(int standardButton) {
+DialogDriver::Action DialogDriver::clickStandardButton(int standardButton)
+{
     return [standardButton](QDialog *dialog) {
         auto *box = dialog->findChild<QDialogButtonBox *>();
         box->button(QDialogButtonBox::StandardButton(standardButton))->click();
     };
 }
 
-DialogDriver::Action DialogDriver::typeNameAndAccept(const QString &name) {
+DialogDriver::Action DialogDriver::typeNameAndAccept(const QString &name)
+{
     return [name](QDialog *dialog) {
         auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("Name"));
         edit->setText(name);
@@ -171,11 +189,13 @@ DialogDriver::Action DialogDriver::typeNameAndAccept(const QString &name) {
     };
 }
 
-DialogDriver::Action DialogDriver::closeFromTitleBar() {
+DialogDriver::Action DialogDriver::closeFromTitleBar()
+{
     return [](QDialog *dialog) { dialog->close(); };
 }
 
-DialogDriver::Action DialogDriver::pressEscape() {
+DialogDriver::Action DialogDriver::pressEscape()
+{
     return [](QDialog *dialog) { QTest::keyClick(dialog, Qt::Key_Escape); };
 }
 

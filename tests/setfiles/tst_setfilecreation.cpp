@@ -20,7 +20,8 @@ namespace {
 const QStringList mpMods{"a.zip", "b.zip"};
 const QStringList globalMods{"g.zip"};
 
-QStringList ownSlots(const QMetaObject *meta) {
+QStringList ownSlots(const QMetaObject *meta)
+{
     QStringList signatures;
     for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
         if (meta->method(i).methodType() == QMetaMethod::Slot)
@@ -29,7 +30,8 @@ QStringList ownSlots(const QMetaObject *meta) {
     return signatures;
 }
 
-QStringList childNames(const QWidget *widget) {
+QStringList childNames(const QWidget *widget)
+{
     QStringList names;
     for (const QObject *child : widget->children()) {
         if (child->isWidgetType())
@@ -39,19 +41,22 @@ QStringList childNames(const QWidget *widget) {
 }
 
 // Runs the creation button with the dialogs answered by the given steps.
-void createWith(StartedTool &tool, DialogDriver &driver) {
+void createWith(StartedTool &tool, DialogDriver &driver)
+{
     tool.form().buttonCreateSetting->click();
     QCOMPARE(driver.pendingSteps(), 0);
     QVERIFY2(driver.unexpectedDialogs.isEmpty(), qPrintable(driver.unexpectedDialogs.join(',')));
 }
 
-void tickSome(StartedTool &tool) {
+void tickSome(StartedTool &tool)
+{
     itemNamed(tool.form().listMP, QStringLiteral("b.zip"))->setCheckState(0, Qt::Checked);
     itemNamed(tool.form().listGlobal, QStringLiteral("g.zip"))->setCheckState(0, Qt::Checked);
     tool.form().inputOtherCommands->setText(QStringLiteral("-x"));
 }
 
-QString setFile(const StartedTool &tool, const QString &name) {
+QString setFile(const StartedTool &tool, const QString &name)
+{
     return tool.folder.setFilesDir() + QLatin1Char('/') + name;
 }
 } // namespace
@@ -83,7 +88,8 @@ private slots:
     void regularFileInPlaceOfFolderWarns();
 };
 
-void SetFileCreationTest::createDialogHasItsForm() {
+void SetFileCreationTest::createDialogHasItsForm()
+{
     SetFileCreate dialog;
     QCOMPARE(dialog.objectName(), QStringLiteral("SetFileCreate"));
     QCOMPARE(dialog.size(), QSize(195, 110));
@@ -101,7 +107,8 @@ void SetFileCreationTest::createDialogHasItsForm() {
     }
 }
 
-void SetFileCreationTest::nameDialogHasItsForm() {
+void SetFileCreationTest::nameDialogHasItsForm()
+{
     SetName dialog;
     QCOMPARE(dialog.objectName(), QStringLiteral("SetName"));
     QCOMPARE(dialog.size(), QSize(219, 81));
@@ -119,7 +126,8 @@ void SetFileCreationTest::nameDialogHasItsForm() {
     QCOMPARE(label->text(), QStringLiteral("Enter name for new .set file, no extension."));
 }
 
-void SetFileCreationTest::dialogsDeclareTheirSlotsInOrder() {
+void SetFileCreationTest::dialogsDeclareTheirSlotsInOrder()
+{
     QCOMPARE(ownSlots(&SetFileCreate::staticMetaObject),
              (QStringList{"on_Cancel_clicked()", "on_CreateWithSelected_clicked()",
                           "on_CreateBlank_clicked()"}));
@@ -127,7 +135,8 @@ void SetFileCreationTest::dialogsDeclareTheirSlotsInOrder() {
              (QStringList{"on_buttonBox_rejected()", "on_buttonBox_accepted()"}));
 }
 
-void SetFileCreationTest::createDialogEndsWithChosenCode_data() {
+void SetFileCreationTest::createDialogEndsWithChosenCode_data()
+{
     QTest::addColumn<QString>("how");
     QTest::addColumn<int>("code");
     QTest::newRow("blank") << "CreateBlank" << 2;
@@ -137,7 +146,8 @@ void SetFileCreationTest::createDialogEndsWithChosenCode_data() {
     QTest::newRow("escape") << "escape" << 0;
 }
 
-void SetFileCreationTest::createDialogEndsWithChosenCode() {
+void SetFileCreationTest::createDialogEndsWithChosenCode()
+{
     QFETCH(QString, how);
     QFETCH(int, code);
     PlatformProbe probe;
@@ -151,7 +161,8 @@ void SetFileCreationTest::createDialogEndsWithChosenCode() {
     QCOMPARE(driver.pendingSteps(), 0);
 }
 
-void SetFileCreationTest::nameDialogKeepsAcceptedName_data() {
+void SetFileCreationTest::nameDialogKeepsAcceptedName_data()
+{
     QTest::addColumn<QString>("how");
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("newSetName");
@@ -161,7 +172,8 @@ void SetFileCreationTest::nameDialogKeepsAcceptedName_data() {
     QTest::newRow("escape") << "escape" << 0 << "earlier";
 }
 
-void SetFileCreationTest::nameDialogKeepsAcceptedName() {
+void SetFileCreationTest::nameDialogKeepsAcceptedName()
+{
     QFETCH(QString, how);
     QFETCH(int, code);
     QFETCH(QString, newSetName);
@@ -185,7 +197,8 @@ void SetFileCreationTest::nameDialogKeepsAcceptedName() {
     QCOMPARE(appState().newSetName, newSetName);
 }
 
-void SetFileCreationTest::everyRunMakesANewDialog() {
+void SetFileCreationTest::everyRunMakesANewDialog()
+{
     PlatformProbe probe;
     QWidget parent;
     DialogDriver driver;
@@ -202,7 +215,8 @@ void SetFileCreationTest::everyRunMakesANewDialog() {
     QVERIFY(parent.findChildren<QDialog *>().isEmpty());
 }
 
-void SetFileCreationTest::createsBlankFile() {
+void SetFileCreationTest::createsBlankFile()
+{
     StartedTool tool(mpMods, {}, globalMods, {"beta.set", "Zed.set"});
     tickSome(tool);
     tool.choose(QStringLiteral("Zed.set"));
@@ -221,7 +235,8 @@ void SetFileCreationTest::createsBlankFile() {
     QVERIFY(tool.probe.messages.isEmpty());
 }
 
-void SetFileCreationTest::createsFileWithSelection() {
+void SetFileCreationTest::createsFileWithSelection()
+{
     StartedTool tool(mpMods, {}, globalMods);
     tickSome(tool);
     DialogDriver driver;
@@ -236,7 +251,8 @@ void SetFileCreationTest::createsFileWithSelection() {
     QCOMPARE(appState().setFileNames, QStringList{"beta.set"});
 }
 
-void SetFileCreationTest::cancellingChangesNothing_data() {
+void SetFileCreationTest::cancellingChangesNothing_data()
+{
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("nameStep");
     QTest::newRow("cancel first") << "Cancel"
@@ -253,7 +269,8 @@ void SetFileCreationTest::cancellingChangesNothing_data() {
                                     << "escape";
 }
 
-void SetFileCreationTest::cancellingChangesNothing() {
+void SetFileCreationTest::cancellingChangesNothing()
+{
     QFETCH(QString, kind);
     QFETCH(QString, nameStep);
     StartedTool tool(mpMods, {}, globalMods, {"A.set"});
@@ -285,7 +302,8 @@ void SetFileCreationTest::cancellingChangesNothing() {
     QVERIFY(tool.probe.messages.isEmpty());
 }
 
-void SetFileCreationTest::existingNameIsReplacedAndListedOnce_data() {
+void SetFileCreationTest::existingNameIsReplacedAndListedOnce_data()
+{
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QByteArray>("content");
     QTest::newRow("blank") << "CreateBlank" << QByteArray();
@@ -293,7 +311,8 @@ void SetFileCreationTest::existingNameIsReplacedAndListedOnce_data() {
         << "CreateWithSelected" << setFileBytes({"b.zip"}, {}, {"g.zip"}, "-x");
 }
 
-void SetFileCreationTest::existingNameIsReplacedAndListedOnce() {
+void SetFileCreationTest::existingNameIsReplacedAndListedOnce()
+{
     QFETCH(QString, kind);
     QFETCH(QByteArray, content);
     StartedTool tool(mpMods, {}, globalMods, {"beta.set", "gamma.set"});
@@ -309,7 +328,8 @@ void SetFileCreationTest::existingNameIsReplacedAndListedOnce() {
     QCOMPARE(itemTexts(tool.form().listChooseSetting), (QStringList{"beta.set", "gamma.set"}));
 }
 
-void SetFileCreationTest::refusesUnusableName_data() {
+void SetFileCreationTest::refusesUnusableName_data()
+{
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("name");
     QTest::newRow("empty") << "CreateBlank"
@@ -326,7 +346,8 @@ void SetFileCreationTest::refusesUnusableName_data() {
                                            << "%1/%2";
 }
 
-void SetFileCreationTest::refusesUnusableName() {
+void SetFileCreationTest::refusesUnusableName()
+{
     QFETCH(QString, kind);
     QFETCH(QString, name);
     StartedTool tool(mpMods, {}, globalMods, {"A.set"});
@@ -351,7 +372,8 @@ void SetFileCreationTest::refusesUnusableName() {
     QCOMPARE(itemTexts(tool.form().listChooseSetting), QStringList{"A.set"});
 }
 
-void SetFileCreationTest::createsMissingFolder() {
+void SetFileCreationTest::createsMissingFolder()
+{
     PlatformProbe probe;
     TestAppFolder folder;
     folder.createGame(mpMods, {}, globalMods);
@@ -371,7 +393,8 @@ void SetFileCreationTest::createsMissingFolder() {
     QVERIFY(probe.messages.isEmpty());
 }
 
-void SetFileCreationTest::writeFailureWarns_data() {
+void SetFileCreationTest::writeFailureWarns_data()
+{
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("reason");
@@ -383,7 +406,8 @@ void SetFileCreationTest::writeFailureWarns_data() {
                                                          << "Filename refers to a directory";
 }
 
-void SetFileCreationTest::writeFailureWarns() {
+void SetFileCreationTest::writeFailureWarns()
+{
     QFETCH(QString, kind);
     QFETCH(QString, name);
     QFETCH(QString, reason);
@@ -407,7 +431,8 @@ void SetFileCreationTest::writeFailureWarns() {
     QCOMPARE(tool.form().listChooseSetting->currentItem(), chosen);
 }
 
-void SetFileCreationTest::regularFileInPlaceOfFolderWarns() {
+void SetFileCreationTest::regularFileInPlaceOfFolderWarns()
+{
     StartedTool tool(mpMods, {}, globalMods);
     QDir(tool.folder.setFilesDir()).removeRecursively();
     TestAppFolder::writeFile(tool.folder.setFilesDir(), "not a folder");

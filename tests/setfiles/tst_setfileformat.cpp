@@ -19,13 +19,15 @@
 using namespace setfiletest;
 
 namespace {
-QString writeTemp(const QTemporaryDir &dir, const QByteArray &content) {
+QString writeTemp(const QTemporaryDir &dir, const QByteArray &content)
+{
     const QString path = dir.filePath(QStringLiteral("test.set"));
     TestAppFolder::writeFile(path, content);
     return path;
 }
 
-void tick(const QStringList &multiplay, const QStringList &campaign, const QStringList &global) {
+void tick(const QStringList &multiplay, const QStringList &campaign, const QStringList &global)
+{
     fillTable(appState().modsMP, multiplay, multiplay);
     fillTable(appState().modsSP, campaign, campaign);
     fillTable(appState().modsGlobal, global, global);
@@ -65,7 +67,8 @@ private slots:
     void missingFolderListsNothing();
 };
 
-void SetFileFormatTest::writesEightLinesForEmptySelection() {
+void SetFileFormatTest::writesEightLinesForEmptySelection()
+{
     PlatformProbe probe;
     QTemporaryDir dir;
     fillTable(appState().modsMP, {QStringLiteral("a.zip")});
@@ -77,7 +80,8 @@ void SetFileFormatTest::writesEightLinesForEmptySelection() {
                                                 n + "[General]" + n + "OtherCommands=" + n);
 }
 
-void SetFileFormatTest::writesTheElevenLineExample() {
+void SetFileFormatTest::writesTheElevenLineExample()
+{
     PlatformProbe probe;
     QTemporaryDir dir;
     tick({QStringLiteral("alpha.zip"), QStringLiteral("beta.zip")}, {},
@@ -91,7 +95,8 @@ void SetFileFormatTest::writesTheElevenLineExample() {
                  "Count=1" + n + "[General]" + n + "OtherCommands=" + n);
 }
 
-void SetFileFormatTest::writesOnlyTickedModsCountingFromZero() {
+void SetFileFormatTest::writesOnlyTickedModsCountingFromZero()
+{
     PlatformProbe probe;
     QTemporaryDir dir;
     fillTable(appState().modsMP, {"a.zip", "b.zip", "c.zip", "d.zip"}, {"b.zip", "d.zip"});
@@ -104,7 +109,8 @@ void SetFileFormatTest::writesOnlyTickedModsCountingFromZero() {
              setFileBytes({"b.zip", "d.zip"}, {}, {"h.zip"}, "-windowed  -x=1"));
 }
 
-void SetFileFormatTest::writesSameSelectionIdentically() {
+void SetFileFormatTest::writesSameSelectionIdentically()
+{
     PlatformProbe probe;
     QTemporaryDir dir;
     tick({"x y.zip", "ü.zip"}, {"c.zip"}, {});
@@ -116,7 +122,8 @@ void SetFileFormatTest::writesSameSelectionIdentically() {
     QCOMPARE(TestAppFolder::readFile(second), TestAppFolder::readFile(first));
 }
 
-void SetFileFormatTest::keepsEveryValueOnItsOwnLine() {
+void SetFileFormatTest::keepsEveryValueOnItsOwnLine()
+{
     PlatformProbe probe;
     QTemporaryDir dir;
     tick({QStringLiteral("a\nMod1=evil.zip")}, {}, {});
@@ -131,7 +138,8 @@ void SetFileFormatTest::keepsEveryValueOnItsOwnLine() {
     QCOMPARE(appState().loadedOtherCommands, QStringLiteral("-x [SettingSP] Mod0=injected.zip"));
 }
 
-void SetFileFormatTest::writeFailureLeavesTargetAlone_data() {
+void SetFileFormatTest::writeFailureLeavesTargetAlone_data()
+{
     QTest::addColumn<QString>("relativePath");
     QTest::addColumn<QString>("reason");
     QTest::newRow("folder at the path") << "folder.set"
@@ -142,7 +150,8 @@ void SetFileFormatTest::writeFailureLeavesTargetAlone_data() {
                                     << "No such file or directory";
 }
 
-void SetFileFormatTest::writeFailureLeavesTargetAlone() {
+void SetFileFormatTest::writeFailureLeavesTargetAlone()
+{
     QFETCH(QString, relativePath);
     QFETCH(QString, reason);
     PlatformProbe probe;
@@ -160,7 +169,8 @@ void SetFileFormatTest::writeFailureLeavesTargetAlone() {
 
 // A write that fails half-way, here because the file would grow beyond the process's file
 // size limit, must leave the previous content of the set whole.
-void SetFileFormatTest::writeFailureKeepsPreviousContent() {
+void SetFileFormatTest::writeFailureKeepsPreviousContent()
+{
 #ifdef Q_OS_UNIX
     PlatformProbe probe;
     QTemporaryDir dir;
@@ -187,7 +197,8 @@ void SetFileFormatTest::writeFailureKeepsPreviousContent() {
 #endif
 }
 
-void SetFileFormatTest::writesBlankSetFileOfZeroBytes() {
+void SetFileFormatTest::writesBlankSetFileOfZeroBytes()
+{
     PlatformProbe probe;
     QTemporaryDir dir;
     tick({QStringLiteral("a.zip")}, {}, {});
@@ -197,7 +208,8 @@ void SetFileFormatTest::writesBlankSetFileOfZeroBytes() {
     QCOMPARE(QFileInfo(path).size(), 0);
 }
 
-void SetFileFormatTest::readsZeroByteFile() {
+void SetFileFormatTest::readsZeroByteFile()
+{
     PlatformProbe probe;
     QTemporaryDir dir;
     const SetFileResult result = readSetFile(writeTemp(dir, QByteArray()));
@@ -208,7 +220,8 @@ void SetFileFormatTest::readsZeroByteFile() {
     QCOMPARE(appState().loadedOtherCommands, QStringLiteral("ERROR"));
 }
 
-void SetFileFormatTest::readsTolerantly_data() {
+void SetFileFormatTest::readsTolerantly_data()
+{
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QStringList>("multiplay");
     QTest::addColumn<QStringList>("campaign");
@@ -251,7 +264,8 @@ void SetFileFormatTest::readsTolerantly_data() {
         << QStringList{} << QStringList{} << "ERROR";
 }
 
-void SetFileFormatTest::readsTolerantly() {
+void SetFileFormatTest::readsTolerantly()
+{
     QFETCH(QByteArray, content);
     QFETCH(QStringList, multiplay);
     QFETCH(QStringList, campaign);
@@ -269,7 +283,8 @@ void SetFileFormatTest::readsTolerantly() {
     QCOMPARE(TestAppFolder::readFile(path), content);
 }
 
-void SetFileFormatTest::everyReadStartsFromEmptyBuffers() {
+void SetFileFormatTest::everyReadStartsFromEmptyBuffers()
+{
     PlatformProbe probe;
     QTemporaryDir dir;
     const QString a = dir.filePath(QStringLiteral("a.set"));
@@ -285,7 +300,8 @@ void SetFileFormatTest::everyReadStartsFromEmptyBuffers() {
     QCOMPARE(appState().loadedOtherCommands, QStringLiteral("ERROR"));
 }
 
-void SetFileFormatTest::readFailureKeepsBuffers_data() {
+void SetFileFormatTest::readFailureKeepsBuffers_data()
+{
     QTest::addColumn<QString>("relativePath");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("reason");
@@ -293,7 +309,8 @@ void SetFileFormatTest::readFailureKeepsBuffers_data() {
     QTest::newRow("a folder") << "folder.set" << 1 << "file to open is a directory";
 }
 
-void SetFileFormatTest::readFailureKeepsBuffers() {
+void SetFileFormatTest::readFailureKeepsBuffers()
+{
     QFETCH(QString, relativePath);
     QFETCH(int, status);
     QFETCH(QString, reason);
@@ -311,7 +328,8 @@ void SetFileFormatTest::readFailureKeepsBuffers() {
     QVERIFY(probe.exits.isEmpty());
 }
 
-void SetFileFormatTest::roundTripsNames_data() {
+void SetFileFormatTest::roundTripsNames_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("otherCommands");
     QTest::newRow("single spaces") << "my big mod.zip"
@@ -328,7 +346,8 @@ void SetFileFormatTest::roundTripsNames_data() {
                                                          << " -lead";
 }
 
-void SetFileFormatTest::roundTripsNames() {
+void SetFileFormatTest::roundTripsNames()
+{
     QFETCH(QString, name);
     QFETCH(QString, otherCommands);
     PlatformProbe probe;
@@ -348,7 +367,8 @@ void SetFileFormatTest::roundTripsNames() {
     QCOMPARE(appState().loadedOtherCommands, otherCommands);
 }
 
-void SetFileFormatTest::roundTripsLargeSet() {
+void SetFileFormatTest::roundTripsLargeSet()
+{
     PlatformProbe probe;
     QTemporaryDir dir;
     QStringList names;
@@ -361,7 +381,8 @@ void SetFileFormatTest::roundTripsLargeSet() {
     QCOMPARE(namesOf(appState().loadedMP), names);
 }
 
-void SetFileFormatTest::refusesUnusableNames_data() {
+void SetFileFormatTest::refusesUnusableNames_data()
+{
     QTest::addColumn<QString>("name");
     QTest::newRow("empty") << "";
     QTest::newRow("dot") << ".";
@@ -385,12 +406,14 @@ void SetFileFormatTest::refusesUnusableNames_data() {
     QTest::newRow("NUL") << QStringLiteral("a") + QChar(0);
 }
 
-void SetFileFormatTest::refusesUnusableNames() {
+void SetFileFormatTest::refusesUnusableNames()
+{
     QFETCH(QString, name);
     QVERIFY(!isUsableSetFileName(name));
 }
 
-void SetFileFormatTest::acceptsOrdinaryNames_data() {
+void SetFileFormatTest::acceptsOrdinaryNames_data()
+{
     QTest::addColumn<QString>("name");
     QTest::newRow("plain") << "alpha";
     QTest::newRow("spaces and dots") << "my set v1.2";
@@ -399,12 +422,14 @@ void SetFileFormatTest::acceptsOrdinaryNames_data() {
     QTest::newRow("percent signs") << "50%1 %2";
 }
 
-void SetFileFormatTest::acceptsOrdinaryNames() {
+void SetFileFormatTest::acceptsOrdinaryNames()
+{
     QFETCH(QString, name);
     QVERIFY(isUsableSetFileName(name));
 }
 
-void SetFileFormatTest::listsSetFilesByNameIgnoringCase() {
+void SetFileFormatTest::listsSetFilesByNameIgnoringCase()
+{
     PlatformProbe probe;
     TestAppFolder folder;
     for (const char *name : {"b.set", "A.set", "notes.txt", "X.SET", "c.set.bak", ".hidden.set"})
@@ -415,7 +440,8 @@ void SetFileFormatTest::listsSetFilesByNameIgnoringCase() {
     QCOMPARE(appState().setFileNames, (QStringList{"A.set", "b.set", "folder.set", "X.SET"}));
 }
 
-void SetFileFormatTest::missingFolderListsNothing() {
+void SetFileFormatTest::missingFolderListsNothing()
+{
     PlatformProbe probe;
     TestAppFolder folder;
     appState().setFileNames = QStringList{QStringLiteral("stale.set")};

@@ -23,13 +23,15 @@ const QStringList mpMods{"a.zip", "b.zip", "c.zip"};
 const QStringList spMods{"s.zip"};
 const QStringList globalMods{"g.zip", "h.zip"};
 
-void setTick(QTreeWidget *tree, const QString &name, Qt::CheckState state) {
+void setTick(QTreeWidget *tree, const QString &name, Qt::CheckState state)
+{
     QTreeWidgetItem *item = itemNamed(tree, name);
     QVERIFY2(item, qPrintable(name));
     item->setCheckState(0, state);
 }
 
-QString lastMessage(const PlatformProbe &probe) {
+QString lastMessage(const PlatformProbe &probe)
+{
     return probe.messages.isEmpty() ? QString() : probe.messages.last().text;
 }
 } // namespace
@@ -63,7 +65,8 @@ private slots:
     void deleteFailureWarnsAndKeepsRow();
 };
 
-void SetFileListTest::listsSetFilesWithoutCurrentItem() {
+void SetFileListTest::listsSetFilesWithoutCurrentItem()
+{
     PlatformProbe probe;
     TestAppFolder folder;
     folder.createReadyTool();
@@ -79,7 +82,8 @@ void SetFileListTest::listsSetFilesWithoutCurrentItem() {
     QVERIFY(window.form().SelectedSetting->text().isEmpty());
 }
 
-void SetFileListTest::missingFolderGivesEmptyList() {
+void SetFileListTest::missingFolderGivesEmptyList()
+{
     PlatformProbe probe;
     TestAppFolder folder;
     folder.createGame();
@@ -90,7 +94,8 @@ void SetFileListTest::missingFolderGivesEmptyList() {
     QVERIFY(!QFileInfo::exists(folder.setFilesDir()));
 }
 
-void SetFileListTest::currentItemBecomesTheChosenSetFile() {
+void SetFileListTest::currentItemBecomesTheChosenSetFile()
+{
     StartedTool tool({}, {}, {}, {"A.set", "b.set"});
     tool.choose(QStringLiteral("A.set"));
     QCOMPARE(tool.form().SelectedSetting->text(), QStringLiteral("A.set"));
@@ -105,7 +110,8 @@ void SetFileListTest::currentItemBecomesTheChosenSetFile() {
     QVERIFY(appState().selectedSetFile.isEmpty());
 }
 
-void SetFileListTest::loadTicksNamedModsAndTakesOtherOptions() {
+void SetFileListTest::loadTicksNamedModsAndTakesOtherOptions()
+{
     StartedTool tool(mpMods, spMods, globalMods, {"A.set"});
     tool.folder.createSetFile(QStringLiteral("A.set"),
                               "[SettingMP]\nMod0=c.zip\nMod1=nowhere.zip\nMod2=a.zip\nCount=3\n"
@@ -131,7 +137,8 @@ void SetFileListTest::loadTicksNamedModsAndTakesOtherOptions() {
     QVERIFY(tool.probe.messages.isEmpty());
 }
 
-void SetFileListTest::loadKeepsEarlierTicks() {
+void SetFileListTest::loadKeepsEarlierTicks()
+{
     StartedTool tool(mpMods, spMods, globalMods, {"A.set", "B.set"});
     tool.folder.createSetFile(QStringLiteral("A.set"), "[SettingMP]\nMod0=a.zip\n");
     tool.folder.createSetFile(QStringLiteral("B.set"), "[SettingGlobal]\nMod0=g.zip\n");
@@ -147,7 +154,8 @@ void SetFileListTest::loadKeepsEarlierTicks() {
     QCOMPARE(tool.form().SelectedMods->toPlainText(), QStringLiteral("a.zip\nb.zip\ng.zip\n"));
 }
 
-void SetFileListTest::loadDoesNotReapplyEarlierSets() {
+void SetFileListTest::loadDoesNotReapplyEarlierSets()
+{
     StartedTool tool(mpMods, spMods, globalMods, {"A.set", "B.set"});
     tool.folder.createSetFile(QStringLiteral("A.set"), "[SettingMP]\nMod0=a.zip\n");
     tool.folder.createSetFile(QStringLiteral("B.set"), "[SettingMP]\nMod0=b.zip\n");
@@ -163,7 +171,8 @@ void SetFileListTest::loadDoesNotReapplyEarlierSets() {
     QCOMPARE(namesOf(appState().loadedMP), QStringList{"b.zip"});
 }
 
-void SetFileListTest::loadTicksEveryItemOfAName() {
+void SetFileListTest::loadTicksEveryItemOfAName()
+{
     StartedTool tool(mpMods, spMods, globalMods, {"A.set"});
     tool.folder.createSetFile(QStringLiteral("A.set"), "[SettingMP]\nMod0=a.zip\n");
     auto *twin = new QTreeWidgetItem(tool.form().listMP, QStringList{QStringLiteral("a.zip")});
@@ -177,7 +186,8 @@ void SetFileListTest::loadTicksEveryItemOfAName() {
     QCOMPARE(tickedNames(appState().modsMP), QStringList{"a.zip"});
 }
 
-void SetFileListTest::loadOfBlankSetFileOnlySetsOtherOptions() {
+void SetFileListTest::loadOfBlankSetFileOnlySetsOtherOptions()
+{
     StartedTool tool(mpMods, spMods, globalMods, {"blank.set"});
     setTick(tool.form().listSP, QStringLiteral("s.zip"), Qt::Checked);
     tool.choose(QStringLiteral("blank.set"));
@@ -195,7 +205,8 @@ void SetFileListTest::loadOfBlankSetFileOnlySetsOtherOptions() {
 // Thousands of mods, some ticked beforehand, a set naming every third one plus names that
 // match nothing: the lists, tables, views and a save afterwards hold exactly what ticking
 // item by item would give.
-void SetFileListTest::loadAndSaveOfManyModsMatchTheSet() {
+void SetFileListTest::loadAndSaveOfManyModsMatchTheSet()
+{
     QStringList mods;
     for (int i = 0; i < 2000; ++i)
         mods << QStringLiteral("mod%1.zip").arg(i, 4, 10, QLatin1Char('0'));
@@ -230,7 +241,8 @@ void SetFileListTest::loadAndSaveOfManyModsMatchTheSet() {
              setFileBytes({}, {}, expected, "ERROR"));
 }
 
-void SetFileListTest::loadFailureWarnsAndChangesNothing_data() {
+void SetFileListTest::loadFailureWarnsAndChangesNothing_data()
+{
     QTest::addColumn<QString>("setFile");
     QTest::addColumn<QString>("reason");
     QTest::newRow("file vanished") << "gone.set"
@@ -241,7 +253,8 @@ void SetFileListTest::loadFailureWarnsAndChangesNothing_data() {
 
 // An unreadable set file must not end the tool: ticks, other options and unsaved edits of
 // the game's configuration stay as they were.
-void SetFileListTest::loadFailureWarnsAndChangesNothing() {
+void SetFileListTest::loadFailureWarnsAndChangesNothing()
+{
     QFETCH(QString, setFile);
     QFETCH(QString, reason);
     StartedTool tool(mpMods, spMods, globalMods, {"gone.set", "ok.set"});
@@ -279,7 +292,8 @@ void SetFileListTest::loadFailureWarnsAndChangesNothing() {
     QCOMPARE(treeSnapshot(tool.folder.root()), files);
 }
 
-void SetFileListTest::saveReplacesChosenFile() {
+void SetFileListTest::saveReplacesChosenFile()
+{
     StartedTool tool(mpMods, spMods, globalMods, {"A.set", "B.set"});
     tool.folder.createSetFile(QStringLiteral("A.set"), "[SettingMP]\nMod0=old.zip\n; note\n");
     setTick(tool.form().listMP, QStringLiteral("c.zip"), Qt::Checked);
@@ -300,7 +314,8 @@ void SetFileListTest::saveReplacesChosenFile() {
     QVERIFY(tool.probe.messages.isEmpty());
 }
 
-void SetFileListTest::saveOfVanishedFileCreatesNothing() {
+void SetFileListTest::saveOfVanishedFileCreatesNothing()
+{
     StartedTool tool(mpMods, spMods, globalMods, {"A.set"});
     setTick(tool.form().listMP, QStringLiteral("a.zip"), Qt::Checked);
     tool.choose(QStringLiteral("A.set"));
@@ -316,7 +331,8 @@ void SetFileListTest::saveOfVanishedFileCreatesNothing() {
 
 // The set must survive a write that fails half-way, here because the file would grow
 // beyond the process's file size limit.
-void SetFileListTest::saveFailureWarnsAndKeepsSet() {
+void SetFileListTest::saveFailureWarnsAndKeepsSet()
+{
 #ifdef Q_OS_UNIX
     StartedTool tool(mpMods, spMods, globalMods, {"A.set"});
     const QString path = tool.folder.setFilesDir() + QStringLiteral("/A.set");
@@ -349,7 +365,8 @@ void SetFileListTest::saveFailureWarnsAndKeepsSet() {
 #endif
 }
 
-void SetFileListTest::saveIntoFolderEntryWarns() {
+void SetFileListTest::saveIntoFolderEntryWarns()
+{
     StartedTool tool(mpMods, spMods, globalMods);
     QDir(tool.folder.setFilesDir()).mkdir(QStringLiteral("d%2.set"));
     tool.form().listChooseSetting->addItem(QStringLiteral("d%2.set"));
@@ -366,7 +383,8 @@ void SetFileListTest::saveIntoFolderEntryWarns() {
     QCOMPARE(treeSnapshot(tool.folder.root()), files);
 }
 
-void SetFileListTest::deleteRemovesFileAndRow() {
+void SetFileListTest::deleteRemovesFileAndRow()
+{
     StartedTool tool({}, {}, {}, {"A.set", "b.set", "c.set"});
     tool.choose(QStringLiteral("b.set"));
 
@@ -381,7 +399,8 @@ void SetFileListTest::deleteRemovesFileAndRow() {
     QVERIFY(tool.probe.messages.isEmpty());
 }
 
-void SetFileListTest::deleteKeepsOtherRowsWhoseFileVanished() {
+void SetFileListTest::deleteKeepsOtherRowsWhoseFileVanished()
+{
     StartedTool tool({}, {}, {}, {"A.set", "b.set"});
     QFile::remove(tool.folder.setFilesDir() + QStringLiteral("/b.set"));
     tool.choose(QStringLiteral("A.set"));
@@ -392,7 +411,8 @@ void SetFileListTest::deleteKeepsOtherRowsWhoseFileVanished() {
     QVERIFY(appState().setFileNames.isEmpty());
 }
 
-void SetFileListTest::deleteOfVanishedFileTakesRow() {
+void SetFileListTest::deleteOfVanishedFileTakesRow()
+{
     StartedTool tool({}, {}, {}, {"A.set", "b.set"});
     tool.choose(QStringLiteral("A.set"));
     QFile::remove(tool.folder.setFilesDir() + QStringLiteral("/A.set"));
@@ -403,7 +423,8 @@ void SetFileListTest::deleteOfVanishedFileTakesRow() {
     QVERIFY(tool.probe.messages.isEmpty());
 }
 
-void SetFileListTest::deletingLastItemClearsTheChoice() {
+void SetFileListTest::deletingLastItemClearsTheChoice()
+{
     StartedTool tool({}, {}, {}, {"only.set"});
     tool.choose(QStringLiteral("only.set"));
 
@@ -423,7 +444,8 @@ void SetFileListTest::deletingLastItemClearsTheChoice() {
     QVERIFY(tool.probe.exits.isEmpty());
 }
 
-void SetFileListTest::deleteFailureWarnsAndKeepsRow() {
+void SetFileListTest::deleteFailureWarnsAndKeepsRow()
+{
     StartedTool tool({}, {}, {}, {"A.set"});
     TestAppFolder::writeFile(tool.folder.setFilesDir() + QStringLiteral("/d.set/inner"), "x");
     tool.form().listChooseSetting->addItem(QStringLiteral("d.set"));

@@ -7,7 +7,8 @@
 #include <QDialog>
 #include <QTest>
 
-PlatformProbe::PlatformProbe() {
+PlatformProbe::PlatformProbe()
+{
     resetAppState();
     platform::setMessageHandler([this](QWidget *parent, const platform::MessageRecord &message) {
         messages.append(message);
@@ -32,7 +33,8 @@ PlatformProbe::PlatformProbe() {
     dialogWatch.start(100);
 }
 
-void PlatformProbe::closeForgottenDialog() {
+void PlatformProbe::closeForgottenDialog()
+{
     QWidget *modal = QApplication::activeModalWidget();
     if (modal != watchedDialog) {
         watchedDialog = modal;
@@ -50,7 +52,8 @@ void PlatformProbe::closeForgottenDialog() {
         modal->close();
 }
 
-PlatformProbe::~PlatformProbe() {
+PlatformProbe::~PlatformProbe()
+{
     platform::setMessageHandler({});
     platform::setProcessExitHandler({});
     platform::setFileDialogHandler({});

@@ -9,21 +9,25 @@
 #include <QTest>
 #include <QThread>
 
-TestAppFolder::TestAppFolder() {
+TestAppFolder::TestAppFolder()
+{
     QDir().mkpath(appDir());
     platform::setApplicationDirPathOverride(appDir());
 }
 
-TestAppFolder::~TestAppFolder() {
+TestAppFolder::~TestAppFolder()
+{
     platform::setApplicationDirPathOverride(QString());
 }
 
-QString TestAppFolder::exePath() const {
+QString TestAppFolder::exePath() const
+{
     return gameDir() + QLatin1Char('/') + QFileInfo(QStringLiteral(VMM_STANDIN_GAME)).fileName();
 }
 
 void TestAppFolder::createGame(const QStringList &multiplay, const QStringList &campaign,
-                               const QStringList &global) {
+                               const QStringList &global)
+{
     QDir().mkpath(gameDir());
     QFile::remove(exePath());
     QFile::copy(QStringLiteral(VMM_STANDIN_GAME), exePath());
@@ -39,7 +43,8 @@ void TestAppFolder::createGame(const QStringList &multiplay, const QStringList &
     writeFile(configPath(), QByteArray("resolution=1024x768\nsound=on\n"));
 }
 
-void TestAppFolder::writeOptionsIni() {
+void TestAppFolder::writeOptionsIni()
+{
     writeFile(optionsIniPath(), QStringLiteral("[Paths]\nExecutablePath=%1\nModFolderPath=%2\n"
                                                "ConfigFilePath=%3\n")
                                     .arg(exePath(), modFolder(), configPath())
@@ -47,18 +52,21 @@ void TestAppFolder::writeOptionsIni() {
 }
 
 void TestAppFolder::createReadyTool(const QStringList &multiplay, const QStringList &campaign,
-                                    const QStringList &global) {
+                                    const QStringList &global)
+{
     createGame(multiplay, campaign, global);
     writeOptionsIni();
     QDir().mkpath(setFilesDir());
 }
 
-void TestAppFolder::createSetFile(const QString &name, const QByteArray &content) {
+void TestAppFolder::createSetFile(const QString &name, const QByteArray &content)
+{
     QDir().mkpath(setFilesDir());
     writeFile(setFilesDir() + QLatin1Char('/') + name, content);
 }
 
-void TestAppFolder::writeFile(const QString &path, const QByteArray &content) {
+void TestAppFolder::writeFile(const QString &path, const QByteArray &content)
+{
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -66,14 +74,16 @@ void TestAppFolder::writeFile(const QString &path, const QByteArray &content) {
     file.write(content);
 }
 
-QByteArray TestAppFolder::readFile(const QString &path) {
+QByteArray TestAppFolder::readFile(const QString &path)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();
     return file.readAll();
 }
 
-QList<QStringList> TestAppFolder::recordedLaunches() const {
+QList<QStringList> TestAppFolder::recordedLaunches() const
+{
     QList<QStringList> launches;
     const QString log = QString::fromUtf8(readFile(gameDir() + QStringLiteral("/launches.log")));
     const QStringList lines = log.split(QLatin1Char('\n'));
@@ -89,7 +99,8 @@ QList<QStringList> TestAppFolder::recordedLaunches() const {
     return launches;
 }
 
-bool TestAppFolder::waitForLaunches(int count, int timeoutMs) const {
+bool TestAppFolder::waitForLaunches(int count, int timeoutMs) const
+{
     QDeadlineTimer deadline(timeoutMs);
     while (recordedLaunches().size() < count) {
         if (deadline.hasExpired())

@@ -12,7 +12,8 @@
 #include <memory>
 
 namespace {
-bool displayAvailable() {
+bool displayAvailable()
+{
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     if (platform == "offscreen" || platform == "minimal")
         return false;
@@ -25,13 +26,15 @@ bool displayAvailable() {
 #endif
 }
 
-QStringList launchRecord(const QStringList &arguments) {
+QStringList launchRecord(const QStringList &arguments)
+{
     QStringList record;
     record << QStringLiteral("launch %1").arg(arguments.size()) << QDir::currentPath() << arguments;
     return record;
 }
 
-void appendToLog(const QString &logPath, const QStringList &record) {
+void appendToLog(const QString &logPath, const QStringList &record)
+{
     QFile log(logPath);
     if (!log.open(QIODevice::WriteOnly | QIODevice::Append))
         return;
@@ -39,7 +42,8 @@ void appendToLog(const QString &logPath, const QStringList &record) {
 }
 } // namespace
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     const bool showWindow = displayAvailable();
     std::unique_ptr<QCoreApplication> application;
     if (showWindow)
