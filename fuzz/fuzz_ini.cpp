@@ -62,7 +62,7 @@ QStringList storableLineTexts(const IniFile &ini)
     for (const IniLine &line : ini.allLines())
         texts << storable(line.text);
     if (!texts.isEmpty() && texts.first().startsWith(QChar(0xFEFF)))
-        texts.first().remove(0, 1);
+        texts.first() = texts.first().mid(1).simplified();
     return texts;
 }
 

@@ -25,3 +25,8 @@ ensure_packages() {
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 E2E_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick)
+
+# How run-tests and run-demo configure build/: the same options, so that switching between
+# them rebuilds nothing. No optimisation and no debug information keeps the build short;
+# assertions stay on.
+MAIN_BUILD_OPTIONS=(-DCMAKE_BUILD_TYPE= -DVMM_WERROR=ON -DVMM_BUILD_TESTS=ON)

@@ -12,21 +12,34 @@ targets=$(sed -n 's/^vmm_add_fuzzer(\([a-z_]*\) .*/\1/p' fuzz/CMakeLists.txt)
 # shellcheck disable=SC2086
 cmake --build build-fuzz --parallel 2 --target $targets >/dev/null
 
-status=0
-for target in $targets; do
-    seeds=fuzz/corpus/${target#fuzz_}
-    work=build-fuzz/corpus/$target
+# The targets run side by side: each is one process, and the machine has more than one core.
+run_target() { # target
+    local target=$1
+    local seeds=fuzz/corpus/${target#fuzz_}
+    local work=build-fuzz/corpus/$target
+    local log=build-fuzz/$target.log
     mkdir -p "$work"
-    log=build-fuzz/$target.log
     if QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 ASAN_OPTIONS=detect_leaks=1 \
         "build-fuzz/fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 \
-        -timeout=10 -rss_limit_mb=2048 -artifact_prefix=build-fuzz/ "$work" "$seeds" >"$log" 2>&1; then
+        -timeout=10 -rss_limit_mb=2048 -artifact_prefix="build-fuzz/$target-" "$work" "$seeds" \
+        >"$log" 2>&1; then
+        local runs
         runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
         echo "fuzz: $target ran ${runs:-?} inputs in ${seconds}s, nothing found"
     else
-        echo "fuzz: $target FOUND A FAULT; the input is saved under build-fuzz/. Log:"
+        echo "fuzz: $target FOUND A FAULT; the input is saved as build-fuzz/$target-*. Log:"
         tail -n 40 "$log"
-        status=1
+        return 1
     fi
+}
+
+pids=()
+for target in $targets; do
+    run_target "$target" &
+    pids+=($!)
+done
+status=0
+for pid in "${pids[@]}"; do
+    wait "$pid" || status=1
 done
 exit $status

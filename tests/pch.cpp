@@ -1,0 +1,1 @@
+// Only here to give the shared precompiled headers a target of their own.
