@@ -14,7 +14,8 @@ bool isForbiddenCharacter(QChar ch)
 
 bool isUsableSetFileName(const QString &name)
 {
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+    // A leading dot would also make a hidden file that the set-file list never shows.
+    if (name.isEmpty() || name.startsWith(QLatin1Char('.')))
         return false;
     return std::none_of(name.cbegin(), name.cend(), isForbiddenCharacter);
 }

@@ -11,6 +11,18 @@ class QWidget;
 
 namespace reliability {
 
+// Under the sanitizers every allocation is bookkept, and the largest inputs would take
+// minutes there; a tenth of their size walks the same code.
+#ifdef VMM_SANITIZED_BUILD
+constexpr int largeInputDivisor = 10;
+#else
+constexpr int largeInputDivisor = 1;
+#endif
+constexpr int large(int size)
+{
+    return size / largeInputDivisor;
+}
+
 // A file system of its own, a few hundred kilobytes large, mounted for one test so that it can
 // be filled up: the only honest way to see what a save does when the disk is full. Needs the
 // right to mount (root); otherwise isMounted() is false and whyNot() says why.

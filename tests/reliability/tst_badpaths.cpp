@@ -197,19 +197,12 @@ void BadPathsTest::executablePathNamingAFolderIsReported()
     QVERIFY(folder.recordedLaunches().isEmpty());
 }
 
-// A text view with tens of megabytes runs for minutes under the sanitizers' bookkeeping of
-// every allocation; there a tenth of the size walks the same code.
-#ifdef VMM_SANITIZED_BUILD
-constexpr int largeConfigSize = 5 * 1024 * 1024;
-#else
-constexpr int largeConfigSize = 50 * 1024 * 1024;
-#endif
-
 void BadPathsTest::fiftyMegabyteConfigurationLoadsAndSavesWhole()
 {
     PlatformProbe probe;
     TestAppFolder folder;
     folder.createReadyTool();
+    const int largeConfigSize = large(50 * 1024 * 1024);
     QByteArray config;
     config.reserve(largeConfigSize + 600);
     for (int i = 0; config.size() < largeConfigSize; ++i)

@@ -388,6 +388,8 @@ void SetFileFormatTest::refusesUnusableNames_data()
     QTest::newRow("dot") << ".";
     QTest::newRow("dot dot") << "..";
     QTest::newRow("parent folder") << "../x";
+    QTest::newRow("three dots") << "...";
+    QTest::newRow("leading dot") << ".hidden";
     QTest::newRow("subfolder") << "a/b";
     QTest::newRow("absolute") << "/tmp/x";
     QTest::newRow("backslash") << "..\\x";
@@ -417,7 +419,6 @@ void SetFileFormatTest::acceptsOrdinaryNames_data()
     QTest::addColumn<QString>("name");
     QTest::newRow("plain") << "alpha";
     QTest::newRow("spaces and dots") << "my set v1.2";
-    QTest::newRow("three dots") << "...";
     QTest::newRow("non-ASCII") << "Ærø 日本";
     QTest::newRow("percent signs") << "50%1 %2";
 }
