@@ -1,6 +1,8 @@
 // Loads arbitrary bytes as an INI file, then checks that lookups, edits, saving and
 // reloading keep the store's promises.
 
+#include "FuzzSupport.h"
+
 #include "ini/IniFile.h"
 
 #include <QByteArray>
@@ -13,24 +15,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+using fuzzsupport::check;
+using fuzzsupport::workFolder;
+
 namespace {
-void check(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "broken promise: %s\n", what);
-        std::abort();
-    }
-}
-
-// Saving syncs to disk; a memory-backed folder keeps that from dominating each run.
-const QTemporaryDir &workFolder()
-{
-    static QTemporaryDir folder(QDir(QStringLiteral("/dev/shm")).exists()
-                                    ? QStringLiteral("/dev/shm/vmm-fuzz-XXXXXX")
-                                    : QDir::tempPath() + QStringLiteral("/vmm-fuzz-XXXXXX"));
-    return folder;
-}
-
 QStringList lineTexts(const IniFile &ini)
 {
     QStringList texts;

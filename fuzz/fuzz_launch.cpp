@@ -4,6 +4,8 @@
 // one literal quote; no word is empty. Mods come first, one argument each, whatever their names
 // hold. The input is split at NUL bytes: other options, executable path, then mod names.
 
+#include "FuzzSupport.h"
+
 #include "app/AppState.h"
 #include "mods/LaunchRequest.h"
 
@@ -18,15 +20,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-void check(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "broken promise: %s\n", what);
-        std::abort();
-    }
-}
+using fuzzsupport::check;
 
+namespace {
 const QChar quote(QLatin1Char('"'));
 
 // The words by the quoting rules, taking each run of quotes as a whole: every three give one

@@ -3,6 +3,8 @@
 // header of a section counts, and a list ends at its first missing index. Then writes what
 // was read back out and checks that reading the written file gives the same selection.
 
+#include "FuzzSupport.h"
+
 #include "app/AppState.h"
 #include "setfiles/SetFileFormat.h"
 
@@ -20,24 +22,10 @@
 #include <cstdlib>
 #include <optional>
 
+using fuzzsupport::check;
+using fuzzsupport::workFolder;
+
 namespace {
-void check(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "broken promise: %s\n", what);
-        std::abort();
-    }
-}
-
-// Saving syncs to disk; a memory-backed folder keeps that from dominating each run.
-const QTemporaryDir &workFolder()
-{
-    static QTemporaryDir folder(QDir(QStringLiteral("/dev/shm")).exists()
-                                    ? QStringLiteral("/dev/shm/vmm-fuzz-XXXXXX")
-                                    : QDir::tempPath() + QStringLiteral("/vmm-fuzz-XXXXXX"));
-    return folder;
-}
-
 bool writeBytes(const QString &path, const uint8_t *data, size_t size)
 {
     QFile file(path);
