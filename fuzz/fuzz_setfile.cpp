@@ -36,14 +36,15 @@ bool writeBytes(const QString &path, const uint8_t *data, size_t size)
 
 // The lines as the model of the format sees them, or nothing when the bytes announce a
 // byte order other than UTF-8's: the model knows only the system encoding of this machine.
-std::optional<QStringList> modelLines(QByteArray bytes)
+// Carriage returns go after decoding, so a CR inside a broken UTF-8 sequence still breaks it.
+std::optional<QStringList> modelLines(const QByteArray &bytes)
 {
-    bytes.replace('\r', QByteArray());
     const auto announced = QStringConverter::encodingForData(bytes);
     if (announced && *announced != QStringConverter::Utf8)
         return std::nullopt;
     QStringDecoder decode(QStringConverter::Utf8);
-    const QString text = decode(bytes);
+    QString text = decode(bytes);
+    text.remove(QLatin1Char('\r'));
     QStringList lines = text.split(QLatin1Char('\n'));
     if (lines.last().isEmpty())
         lines.removeLast();
