@@ -8,7 +8,7 @@ title="Varnhold Mod Manager"
 if [ "${1:-}" != "--on-virtual-screen" ]; then
     tool=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
     output=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
-    exec xvfb-run --auto-servernum --server-args="-screen 0 800x600x24" \
+    exec xvfb-run --auto-servernum --server-args="-screen 0 800x600x24 -noreset" \
         "$0" --on-virtual-screen "$tool" "$output"
 fi
 

@@ -1,4 +1,5 @@
 #include "ModsTestTool.h"
+#include "TreeItems.h"
 
 #include "mods/ModCatalogue.h"
 
@@ -20,14 +21,6 @@ private slots:
 };
 
 namespace {
-QStringList itemTexts(QTreeWidget *list)
-{
-    QStringList texts;
-    for (int row = 0; row < list->topLevelItemCount(); ++row)
-        texts.append(list->topLevelItem(row)->text(0));
-    return texts;
-}
-
 QStringList tableNames(const ModTable &table)
 {
     QStringList names;

@@ -4,6 +4,7 @@
 #include "PlatformProbe.h"
 #include "ReliabilitySupport.h"
 #include "TestAppFolder.h"
+#include "TreeItems.h"
 
 #include "app/AppState.h"
 #include "app/MainWindow.h"
@@ -24,24 +25,6 @@
 using namespace reliability;
 
 namespace {
-QStringList itemTexts(QTreeWidget *tree)
-{
-    QStringList texts;
-    for (QTreeWidgetItemIterator it(tree, QTreeWidgetItemIterator::All); *it; ++it)
-        texts << (*it)->text(0);
-    return texts;
-}
-
-QStringList checkedItems(QTreeWidget *tree)
-{
-    QStringList texts;
-    for (QTreeWidgetItemIterator it(tree, QTreeWidgetItemIterator::All); *it; ++it) {
-        if ((*it)->checkState(0) == Qt::Checked)
-            texts << (*it)->text(0);
-    }
-    return texts;
-}
-
 QStringList tableNames(const ModTable &table)
 {
     QStringList names;

@@ -5,6 +5,7 @@
 #include "PlatformProbe.h"
 #include "ReliabilitySupport.h"
 #include "TestAppFolder.h"
+#include "TreeItems.h"
 
 #include "app/AppState.h"
 #include "app/MainWindow.h"
@@ -57,16 +58,6 @@ QByteArray garbage(int size, quint32 seed)
         byte = char(seed >> 24);
     }
     return bytes;
-}
-
-QStringList checkedItems(QTreeWidget *tree)
-{
-    QStringList texts;
-    for (QTreeWidgetItemIterator it(tree, QTreeWidgetItemIterator::All); *it; ++it) {
-        if ((*it)->checkState(0) == Qt::Checked)
-            texts << (*it)->text(0);
-    }
-    return texts;
 }
 
 // A started tool whose set-file list holds the given files.

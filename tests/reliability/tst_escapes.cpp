@@ -5,6 +5,7 @@
 #include "PlatformProbe.h"
 #include "ReliabilitySupport.h"
 #include "TestAppFolder.h"
+#include "TreeItems.h"
 
 #include "app/AppState.h"
 #include "app/MainWindow.h"
@@ -23,16 +24,6 @@ using namespace reliability;
 namespace {
 const QByteArray existingSet =
     "[SettingMP]\nMod0=good.zip\nCount=1\n[General]\nOtherCommands=-keep\n";
-
-QStringList checkedItems(QTreeWidget *tree)
-{
-    QStringList texts;
-    for (QTreeWidgetItemIterator it(tree, QTreeWidgetItemIterator::All); *it; ++it) {
-        if ((*it)->checkState(0) == Qt::Checked)
-            texts << (*it)->text(0);
-    }
-    return texts;
-}
 
 // A row name that shows control characters.
 QString visible(QString name)

@@ -1,4 +1,5 @@
 #include "SetFileTestSupport.h"
+#include "TreeItems.h"
 
 #include "app/ModTable.h"
 
@@ -66,25 +67,6 @@ QStringList itemTexts(const QListWidget *list)
     QStringList texts;
     for (int row = 0; row < list->count(); ++row)
         texts << list->item(row)->text();
-    return texts;
-}
-
-QTreeWidgetItem *itemNamed(QTreeWidget *tree, const QString &text)
-{
-    for (QTreeWidgetItemIterator it(tree, QTreeWidgetItemIterator::All); *it; ++it) {
-        if ((*it)->text(0) == text)
-            return *it;
-    }
-    return nullptr;
-}
-
-QStringList checkedItems(QTreeWidget *tree)
-{
-    QStringList texts;
-    for (QTreeWidgetItemIterator it(tree, QTreeWidgetItemIterator::All); *it; ++it) {
-        if ((*it)->checkState(0) == Qt::Checked)
-            texts << (*it)->text(0);
-    }
     return texts;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TreeItems.h"
+
 #include "PlatformProbe.h"
 #include "TestAppFolder.h"
 
@@ -38,8 +40,6 @@ void fillTable(ModTable &table, const QStringList &names, const QStringList &tic
 
 QStringList namesOf(const QVector<ModEntry> &entries);
 QStringList itemTexts(const QListWidget *list);
-QTreeWidgetItem *itemNamed(QTreeWidget *tree, const QString &text);
-QStringList checkedItems(QTreeWidget *tree);
 QStringList tickedNames(const ModTable &table);
 
 // Every file and folder below the root with its content, to prove nothing else changed.
