@@ -4,11 +4,9 @@
 #include "setfiles/SetFileNames.h"
 
 #include <QApplication>
-#include <QCryptographicHash>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -115,30 +113,6 @@ void writeBytes(const QString &path, const QByteArray &bytes)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         qFatal("cannot write test file %s", qPrintable(path));
     file.write(bytes);
-}
-
-QStringList treeSnapshot(const QString &root)
-{
-    QStringList entries;
-    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QFileInfo info = it.fileInfo();
-        QString entry = QDir(root).relativeFilePath(path);
-        if (info.isSymLink())
-            entry += QStringLiteral(" -> ") + info.symLinkTarget();
-        else if (info.isDir())
-            entry += QStringLiteral("/");
-        else
-            entry +=
-                QStringLiteral(" ") +
-                QString::fromLatin1(
-                    QCryptographicHash::hash(readBytes(path), QCryptographicHash::Sha1).toHex());
-        entries << entry;
-    }
-    entries.sort();
-    return entries;
 }
 
 QStringList listedSetFiles()

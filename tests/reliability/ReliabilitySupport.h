@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FolderSnapshot.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -70,10 +72,6 @@ void setMode(const QString &path, int mode);
 
 QByteArray readBytes(const QString &path);
 void writeBytes(const QString &path, const QByteArray &bytes);
-
-// Every entry below the root, each with its kind and, for files, its content's digest, to
-// show that nothing else was touched.
-QStringList treeSnapshot(const QString &root);
 
 // The names of the set files the tool lists in its set-file folder.
 QStringList listedSetFiles();

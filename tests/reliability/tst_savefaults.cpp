@@ -64,6 +64,13 @@ void expectWarningAbout(const PlatformProbe &probe, const QString &title, const 
     QVERIFY2(text.size() > start.size() + 1 && text.endsWith(QLatin1Char('.')), qPrintable(text));
 }
 
+// The one warning a save into a full disk must give.
+void expectDiskFullWarning(const PlatformProbe &probe, const QString &title, const QString &path)
+{
+    expectWarning(probe, title,
+                  QStringLiteral("Cannot write file %1:\nNo space left on device.").arg(path));
+}
+
 // The tool's folder, the set files and the configuration on a small file system of their own;
 // the game and its mods stay on the ordinary disk.
 struct FullDisk {
@@ -134,9 +141,7 @@ void SaveFaultsTest::diskFullAtStartUpKeepsOptionsIni()
 
     MainWindow window;
     QVERIFY(window.startupCompleted());
-    expectWarning(full.probe, locationsTitle,
-                  QStringLiteral("Cannot write file %1:\nNo space left on device.")
-                      .arg(full.optionsIniPath()));
+    expectDiskFullWarning(full.probe, locationsTitle, full.optionsIniPath());
     QVERIFY(readBytes(full.optionsIniPath()) == before);
     QCOMPARE(full.contents(), contents);
 }
@@ -155,9 +160,7 @@ void SaveFaultsTest::diskFullKeepsOptionsIniWhenLocationsChange()
     answerLocationsDialog(full.folder.exePath(), full.folder.modFolder(), full.folder.configPath());
     window.form().ChangePaths->click();
     QCOMPARE(appState().configFilePath, full.folder.configPath());
-    expectWarning(full.probe, locationsTitle,
-                  QStringLiteral("Cannot write file %1:\nNo space left on device.")
-                      .arg(full.optionsIniPath()));
+    expectDiskFullWarning(full.probe, locationsTitle, full.optionsIniPath());
     QVERIFY(readBytes(full.optionsIniPath()) == before);
     QCOMPARE(full.contents(), contents);
 }
@@ -173,9 +176,7 @@ void SaveFaultsTest::diskFullKeepsSetFile()
     full.disk.fill();
 
     window.form().buttonSaveSetting->click();
-    expectWarning(full.probe, editorTitle,
-                  QStringLiteral("Cannot write file %1:\nNo space left on device.")
-                      .arg(full.setFilePath(QStringLiteral("mine.set"))));
+    expectDiskFullWarning(full.probe, editorTitle, full.setFilePath(QStringLiteral("mine.set")));
     QVERIFY(readBytes(full.setFilePath(QStringLiteral("mine.set"))) == oldSetFile);
     QCOMPARE(full.contents(), contents);
 }
@@ -191,9 +192,7 @@ void SaveFaultsTest::diskFullCreatesNoSetFile()
 
     answerSetFileCreation(QStringLiteral("CreateWithSelected"), QStringLiteral("new"));
     window.form().buttonCreateSetting->click();
-    expectWarning(full.probe, editorTitle,
-                  QStringLiteral("Cannot write file %1:\nNo space left on device.")
-                      .arg(full.setFilePath(QStringLiteral("new.set"))));
+    expectDiskFullWarning(full.probe, editorTitle, full.setFilePath(QStringLiteral("new.set")));
     QCOMPARE(full.contents(), contents);
     QCOMPARE(window.form().listChooseSetting->count(), 1);
 }
@@ -210,9 +209,7 @@ void SaveFaultsTest::diskFullKeepsConfiguration()
     full.disk.fill();
 
     window.form().buttonVHConfigSave->click();
-    expectWarning(
-        full.probe, editorTitle,
-        QStringLiteral("Cannot write file %1:\nNo space left on device.").arg(full.configPath()));
+    expectDiskFullWarning(full.probe, editorTitle, full.configPath());
     QVERIFY(readBytes(full.configPath()) == oldConfig);
     QCOMPARE(full.contents(), contents);
 }

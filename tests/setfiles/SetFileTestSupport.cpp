@@ -7,7 +7,6 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
@@ -78,22 +77,6 @@ QStringList tickedNames(const ModTable &table)
             names << entry.name;
     }
     return names;
-}
-
-QStringList treeSnapshot(const QString &root)
-{
-    QStringList entries;
-    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QFileInfo info = it.fileInfo();
-        entries << path + (info.isDir() ? QStringLiteral("/")
-                                        : QStringLiteral(" = ") +
-                                              QString::fromUtf8(TestAppFolder::readFile(path)));
-    }
-    entries.sort();
-    return entries;
 }
 
 StartedTool::StartedTool(const QStringList &multiplay, const QStringList &campaign,

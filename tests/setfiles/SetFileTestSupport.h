@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FolderSnapshot.h"
 #include "TreeItems.h"
 
 #include "PlatformProbe.h"
@@ -41,9 +42,6 @@ void fillTable(ModTable &table, const QStringList &names, const QStringList &tic
 QStringList namesOf(const QVector<ModEntry> &entries);
 QStringList itemTexts(const QListWidget *list);
 QStringList tickedNames(const ModTable &table);
-
-// Every file and folder below the root with its content, to prove nothing else changed.
-QStringList treeSnapshot(const QString &root);
 
 // A tool started on a ready folder of its own; probe and folder live as long as the window.
 struct StartedTool {
