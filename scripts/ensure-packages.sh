@@ -22,7 +22,8 @@ ensure_packages() {
     apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
-BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core)
+# fonts-liberation brings the narrow sans the forms' captions are shown in.
+BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 E2E_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick)
 
