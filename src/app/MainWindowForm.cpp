@@ -18,6 +18,12 @@
 #include <iterator>
 
 namespace {
+// A caption as it reads: the doubled ampersand of a page title shows as one.
+QString readableCaption(const QString &caption)
+{
+    return QString(caption).replace(QLatin1String("&&"), QLatin1String("&"));
+}
+
 QFont twelvePointFont()
 {
     QFont font;
@@ -172,4 +178,23 @@ void MainWindowForm::translateForm(QMainWindow *window)
     label_3->setText(QCoreApplication::translate("MainWindow", "Current Command Line"));
     label_4->setText(QCoreApplication::translate("MainWindow", "Selected Mods"));
     label->setText(QCoreApplication::translate("MainWindow", "Other Command Line Options"));
+    nameControlsAfterTheirCaptions();
+}
+
+// Screen readers announce each control by the caption a sighted user reads for it: the page
+// title for a list that fills its page, otherwise the label beside or above it.
+void MainWindowForm::nameControlsAfterTheirCaptions()
+{
+    const auto pageTitle = [this](QWidget *page) {
+        return readableCaption(toolBox->itemText(toolBox->indexOf(page)));
+    };
+    listMP->setAccessibleName(pageTitle(pageMP));
+    listSP->setAccessibleName(pageTitle(pageSP));
+    listGlobal->setAccessibleName(pageTitle(pageGlobal));
+    listChooseSetting->setAccessibleName(label_5->text());
+    editVHConfig->setAccessibleName(pageTitle(pageConfig));
+    SelectedSetting->setAccessibleName(label_2->text());
+    CurrentCommandLine->setAccessibleName(label_3->text());
+    SelectedMods->setAccessibleName(label_4->text());
+    inputOtherCommands->setAccessibleName(label->text());
 }

@@ -53,4 +53,5 @@ private:
     QTreeWidget *createModList(QWidget *page, const char *objectName);
     QWidget *createPage(const char *objectName);
     void setTabChain();
+    void nameControlsAfterTheirCaptions();
 };

@@ -72,4 +72,8 @@ void OptionsDialogForm::translateForm(QDialog *dialog)
     modPathExample->setText(tr(""));
     browseConfig->setText(tr("Browse..."));
     modFolderLabel_2->setText(tr("Config File"));
+    // Screen readers announce each field by the caption beside it.
+    executablePath->setAccessibleName(executablePathLabel->text());
+    modFolder->setAccessibleName(modFolderLabel->text());
+    ConfigFile->setAccessibleName(modFolderLabel_2->text());
 }

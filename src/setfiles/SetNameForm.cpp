@@ -39,4 +39,5 @@ void SetNameForm::translateForm(QDialog *dialog)
     const auto tr = [](const char *text) { return QCoreApplication::translate("SetName", text); };
     dialog->setWindowTitle(tr("Create Set File"));
     label->setText(tr("Enter name for new .set file, no extension."));
+    Name->setAccessibleName(label->text()); // what a screen reader announces for the field
 }

@@ -8,6 +8,7 @@
 #include "setfiles/SetName.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -187,6 +188,8 @@ private slots:
     void initTestCase();
     void everyTextFitsItsRoom_data();
     void everyTextFitsItsRoom();
+    void controlsCarryTheNamesOfTheirCaptions_data();
+    void controlsCarryTheNamesOfTheirCaptions();
 };
 
 void FormAccessibilityTest::initTestCase()
@@ -223,6 +226,43 @@ void FormAccessibilityTest::everyTextFitsItsRoom()
     }
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
     QCOMPARE(measured.size(), texts);
+}
+
+void FormAccessibilityTest::controlsCarryTheNamesOfTheirCaptions_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    const auto row = [](const char *form, const char *control, const char *name) {
+        QTest::newRow(control) << QString::fromLatin1(form) << QString::fromLatin1(control)
+                               << QString::fromLatin1(name);
+    };
+    row("MainWindow", "listMP", "Multiplayer & Skimish Mods");
+    row("MainWindow", "listSP", "Campaign Mods");
+    row("MainWindow", "listGlobal", "Global Mods");
+    row("MainWindow", "listChooseSetting", "Choose Setting File");
+    row("MainWindow", "editVHConfig", "Varnhold Config File");
+    row("MainWindow", "SelectedSetting", "Selected Setting File");
+    row("MainWindow", "CurrentCommandLine", "Current Command Line");
+    row("MainWindow", "SelectedMods", "Selected Mods");
+    row("MainWindow", "inputOtherCommands", "Other Command Line Options");
+    row("OptionsDialog", "executablePath", "Executable Path");
+    row("OptionsDialog", "modFolder", "Mod Folder");
+    row("OptionsDialog", "ConfigFile", "Config File");
+    row("SetName", "Name", "Enter name for new .set file, no extension.");
+}
+
+void FormAccessibilityTest::controlsCarryTheNamesOfTheirCaptions()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    ShownForm shown(form);
+    auto *widget = shown.window->findChild<QWidget *>(control);
+    QVERIFY(widget);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), name);
 }
 
 QTEST_MAIN(FormAccessibilityTest)
