@@ -20,7 +20,7 @@ private slots:
     void initTestCase();
     void cleanup();
     void installedFolderHoldsExactlyTheToolAndItsDesktopFiles();
-    void desktopEntryStartsTheToolWithItsIcon();
+    void desktopEntryIsValidAndStartsTheToolWithItsIcon();
     void iconsHaveTheSizeOfTheirFolder_data();
     void iconsHaveTheSizeOfTheirFolder();
     void installedToolStartsAndRunsTheGame();
@@ -104,12 +104,23 @@ void InstallEndToEnd::installedFolderHoldsExactlyTheToolAndItsDesktopFiles()
     QVERIFY(QFileInfo(installed(tool)).isExecutable());
 }
 
-void InstallEndToEnd::desktopEntryStartsTheToolWithItsIcon()
+void InstallEndToEnd::desktopEntryIsValidAndStartsTheToolWithItsIcon()
 {
+    const QString entry = installed("share/applications/varnhold-mod-manager.desktop");
+    // The validator prints its warnings but still exits with 0; both must stay silent.
+    QProcess validate;
+    validate.setProcessChannelMode(QProcess::MergedChannels);
+    validate.start(QStringLiteral(VMM_DESKTOP_FILE_VALIDATE), {entry});
+    QVERIFY2(validate.waitForStarted(),
+             "desktop-file-validate is needed (apt-get install desktop-file-utils)");
+    QVERIFY(validate.waitForFinished(60000));
+    const QByteArray report = validate.readAll();
+    QVERIFY2(validate.exitStatus() == QProcess::NormalExit && validate.exitCode() == 0,
+             report.constData());
+    QVERIFY2(report.isEmpty(), report.constData());
+
     const QStringList lines =
-        QString::fromUtf8(
-            ToolFolder::readFile(installed("share/applications/varnhold-mod-manager.desktop")))
-            .split(QLatin1Char('\n'));
+        QString::fromUtf8(ToolFolder::readFile(entry)).split(QLatin1Char('\n'));
     QCOMPARE(lines.value(0), QStringLiteral("[Desktop Entry]"));
     for (const char *line : {"Type=Application", "Name=Varnhold Mod Manager",
                              "Exec=varnhold-mod-manager", "Icon=varnhold-mod-manager"})
