@@ -9,6 +9,7 @@
 #include "ini/IniFile.h"
 #include "mods/ModCatalogue.h"
 #include "platform/ApplicationFolder.h"
+#include "platform/FormFont.h"
 #include "platform/MessageBoxes.h"
 #include "setfiles/SetFileFormat.h"
 
@@ -119,6 +120,7 @@ int main(int argc, char *argv[])
 
     MainWindow *window = nullptr;
     print("startup_ms", millisecondsOf([&] {
+              platform::useFormFont(); // as the tool's start does before its window
               window = new MainWindow;
               window->show();
               if (!QTest::qWaitForWindowExposed(window))
