@@ -1,5 +1,7 @@
 #include "ini/IniFile.h"
 
+#include "platform/FileReplacement.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QStringConverter>
@@ -199,16 +201,13 @@ void IniFile::setValue(const QString &section, const QString &key, const QString
     }
 }
 
-// Written to a temporary file beside the target and renamed over it only when complete,
-// so a crash or a full disk never leaves a half-written file behind.
 void IniFile::save(const QString &path)
 {
     statusCode = StatusOk;
     lastErrorText.clear();
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+    if (!platform::openForReplacing(file, &lastErrorText)) {
         statusCode = StatusCannotWrite;
-        lastErrorText = file.errorString();
         return;
     }
     QTextStream stream(&file);
