@@ -267,7 +267,7 @@ void SaveFaultsTest::diskFullKeepsConfiguration()
     QCOMPARE(full.contents(), contents);
 }
 
-// Start-up cannot read locations from a folder, asks for them, and cannot write them there.
+// Start-up cannot read locations from a folder, asks for them, and leaves the folder alone.
 void SaveFaultsTest::optionsIniThatIsAFolderIsReported()
 {
     PlatformProbe probe;
@@ -284,7 +284,7 @@ void SaveFaultsTest::optionsIniThatIsAFolderIsReported()
     QCOMPARE(probe.messages.first().text, QStringLiteral("Varnhold could not be located."));
     probe.messages.removeFirst();
     expectWarningAbout(probe, locationsTitle,
-                       QStringLiteral("Cannot write file %1:\n").arg(folder.optionsIniPath()));
+                       QStringLiteral("Cannot read file %1:\n").arg(folder.optionsIniPath()));
     QCOMPARE(treeSnapshot(folder.root()), before);
 }
 
@@ -311,7 +311,7 @@ void SaveFaultsTest::optionsIniBelowARegularFileIsReported()
 }
 
 // An options.ini the tool cannot read may still be replaceable; replacing it would throw away
-// every line the user keeps there, so it is left alone and the user is told.
+// every line the user keeps there, so it is left alone and the user is told why.
 void SaveFaultsTest::unreadableOptionsIniIsNotOverwritten()
 {
     PlatformProbe probe;
@@ -334,7 +334,7 @@ void SaveFaultsTest::unreadableOptionsIniIsNotOverwritten()
         QCOMPARE(probe.messages.first().text, QStringLiteral("Varnhold could not be located."));
         probe.messages.removeFirst();
         expectWarning(probe, locationsTitle,
-                      QStringLiteral("Cannot write file %1:\nPermission denied.")
+                      QStringLiteral("Cannot read file %1:\nPermission denied.")
                           .arg(folder.optionsIniPath()));
     }
     QVERIFY(readBytes(folder.optionsIniPath()) == before);
