@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "mods/ModSelectionText.h"
 
+#include <QFileInfo>
 #include <QProcess>
 
 namespace {
@@ -38,7 +39,9 @@ platform::DetachedStartRequest buildLaunchRequest()
 {
     const AppState &state = appState();
     platform::DetachedStartRequest request;
-    request.program = state.exePath;
+    // The start-up check found the executable relative to the working folder; a bare relative
+    // path would be searched for on PATH instead, or looked up again inside the game's folder.
+    request.program = QFileInfo(state.exePath).absoluteFilePath();
     request.arguments = composeModArgumentList() + QProcess::splitCommand(state.otherCommands);
     request.workingDirectory = gameWorkingFolder(state.exePath);
     return request;
