@@ -56,12 +56,14 @@ IniFile::IniFile(const QString &path)
 void IniFile::load(const QString &path)
 {
     statusCode = StatusOk;
-    if (!QFile::exists(path)) {
+    QFile file(path);
+    if (!file.exists()) {
         statusCode = StatusNoFile;
-        lastErrorText = QStringLiteral("No such file or directory");
+        // Only the attempt tells why nothing is there: no such entry, or a file in the way.
+        file.open(QIODevice::ReadOnly);
+        lastErrorText = file.errorString();
         return;
     }
-    QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         statusCode = StatusCannotOpen;
         lastErrorText = file.errorString();
@@ -70,7 +72,14 @@ void IniFile::load(const QString &path)
     QTextStream stream(&file);
     stream.setEncoding(QStringConverter::System);
     QString rawLine;
-    while (stream.readLineInto(&rawLine)) {
+    // While the stream is not at its end, a line is read: bytes that give no text, such as a
+    // lone carriage return or the start of a character, still make one blank line. A file that
+    // reports no size, as those of /proc do, is read for as long as lines come; a read error
+    // ends the loop.
+    while (file.error() == QFileDevice::NoError) {
+        const bool atEnd = stream.atEnd();
+        if (!stream.readLineInto(&rawLine) && atEnd)
+            break;
         const QString text = rawLine.simplified();
         lines.append(IniLine{text, IniLine::kindOf(text)});
     }
