@@ -3,7 +3,7 @@
 #include "app/AppState.h"
 #include "mods/ModSelectionText.h"
 
-#include <QFileInfo>
+#include <QDir>
 #include <QProcess>
 
 namespace {
@@ -24,6 +24,15 @@ bool isFileSystemTop(const QString &folder)
 #endif
     return folder.isEmpty();
 }
+
+// The file the start-up check found: a relative path below the tool's working folder. As a
+// bare relative path it would be searched for on PATH instead, or looked up again inside the
+// game's folder. Nothing is cleaned away, since the system resolves ".." after a symbolic
+// link as the check did.
+QString programAsChecked(const QString &exePath)
+{
+    return exePath.isEmpty() ? exePath : QDir::current().absoluteFilePath(exePath);
+}
 } // namespace
 
 QString gameWorkingFolder(const QString &exePath)
@@ -39,9 +48,7 @@ platform::DetachedStartRequest buildLaunchRequest()
 {
     const AppState &state = appState();
     platform::DetachedStartRequest request;
-    // The start-up check found the executable relative to the working folder; a bare relative
-    // path would be searched for on PATH instead, or looked up again inside the game's folder.
-    request.program = QFileInfo(state.exePath).absoluteFilePath();
+    request.program = programAsChecked(state.exePath);
     request.arguments = composeModArgumentList() + QProcess::splitCommand(state.otherCommands);
     request.workingDirectory = gameWorkingFolder(state.exePath);
     return request;
