@@ -10,6 +10,7 @@
 #include "mods/LaunchRequest.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QList>
 #include <QProcess>
 #include <QString>
@@ -135,7 +136,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const Mods mods = tickMods(parts.mid(2));
 
     const platform::DetachedStartRequest request = buildLaunchRequest();
-    check(request.program == state.exePath, "the program is the executable path as it stands");
+    if (state.exePath.isEmpty() || QDir::isAbsolutePath(state.exePath)) {
+        check(request.program == state.exePath, "an absolute program path stays as it stands");
+    } else {
+        check(QDir::isAbsolutePath(request.program) &&
+                  request.program.endsWith(QLatin1Char('/') + state.exePath),
+              "a relative program path is taken below the working folder, as it stands");
+    }
     checkWorkingFolder(state.exePath, request.workingDirectory);
     check(request.arguments.mid(0, mods.arguments.size()) == mods.arguments,
           "each ticked mod is one argument, in group and table order");

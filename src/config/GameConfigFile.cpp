@@ -1,5 +1,7 @@
 #include "config/GameConfigFile.h"
 
+#include "platform/FileReplacement.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QStringConverter>
@@ -31,10 +33,8 @@ GameConfigWriteResult writeGameConfigFile(const QString &path, const QString &te
 {
     GameConfigWriteResult result;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        result.errorText = file.errorString();
+    if (!platform::openForReplacing(file, &result.errorText))
         return result;
-    }
     QTextStream stream(&file);
     stream.setEncoding(QStringConverter::System);
     stream << text;

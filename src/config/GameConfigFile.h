@@ -18,6 +18,7 @@ struct GameConfigWriteResult {
 
 GameConfigText readGameConfigFile(const QString &path);
 
-// Replaces the file only once the new text is completely on disk; on any failure the old file
-// stays exactly as it was.
+// Replaces the file only once the new text is completely on disk, so that on any failure the
+// old file stays exactly as it was; only where the folder allows no file beside it is the file
+// written in place.
 GameConfigWriteResult writeGameConfigFile(const QString &path, const QString &text);

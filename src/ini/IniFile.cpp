@@ -1,5 +1,7 @@
 #include "ini/IniFile.h"
 
+#include "platform/FileReplacement.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QStringConverter>
@@ -54,12 +56,14 @@ IniFile::IniFile(const QString &path)
 void IniFile::load(const QString &path)
 {
     statusCode = StatusOk;
-    if (!QFile::exists(path)) {
+    QFile file(path);
+    if (!file.exists()) {
         statusCode = StatusNoFile;
-        lastErrorText = QStringLiteral("No such file or directory");
+        // Only the attempt tells why nothing is there: no such entry, or a file in the way.
+        file.open(QIODevice::ReadOnly);
+        lastErrorText = file.errorString();
         return;
     }
-    QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         statusCode = StatusCannotOpen;
         lastErrorText = file.errorString();
@@ -68,7 +72,14 @@ void IniFile::load(const QString &path)
     QTextStream stream(&file);
     stream.setEncoding(QStringConverter::System);
     QString rawLine;
-    while (stream.readLineInto(&rawLine)) {
+    // While the stream is not at its end, a line is read: bytes that give no text, such as a
+    // lone carriage return or the start of a character, still make one blank line. A file that
+    // reports no size, as those of /proc do, is read for as long as lines come; a read error
+    // ends the loop.
+    while (file.error() == QFileDevice::NoError) {
+        const bool atEnd = stream.atEnd();
+        if (!stream.readLineInto(&rawLine) && atEnd)
+            break;
         const QString text = rawLine.simplified();
         lines.append(IniLine{text, IniLine::kindOf(text)});
     }
@@ -199,16 +210,13 @@ void IniFile::setValue(const QString &section, const QString &key, const QString
     }
 }
 
-// Written to a temporary file beside the target and renamed over it only when complete,
-// so a crash or a full disk never leaves a half-written file behind.
 void IniFile::save(const QString &path)
 {
     statusCode = StatusOk;
     lastErrorText.clear();
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+    if (!platform::openForReplacing(file, &lastErrorText)) {
         statusCode = StatusCannotWrite;
-        lastErrorText = file.errorString();
         return;
     }
     QTextStream stream(&file);

@@ -64,21 +64,27 @@ LocationsSaveResult saveLocations()
     IniFile ini(path);
     // Starting from an empty store would replace every other line the user keeps there.
     if (ini.status() == IniFile::StatusCannotOpen)
-        return LocationsSaveResult{false, ini.errorText()};
+        return LocationsSaveResult{false, true, ini.errorText()};
     ini.setValue(pathsSection, executableKey, state.exePath);
     ini.setValue(pathsSection, modFolderKey, state.modFolderPath);
     ini.setValue(pathsSection, configFileKey, state.configFilePath);
     ini.save(path);
     if (ini.status() == IniFile::StatusOk)
         return LocationsSaveResult{};
-    return LocationsSaveResult{false, ini.errorText()};
+    return LocationsSaveResult{false, false, ini.errorText()};
 }
 
 bool locationsExist()
 {
     const AppState &state = appState();
-    return platform::entryExists(state.exePath) && platform::folderExists(state.modFolderPath) &&
-           platform::entryExists(state.configFilePath);
+    return locationsExist(state.exePath, state.modFolderPath, state.configFilePath);
+}
+
+bool locationsExist(const QString &exePath, const QString &modFolderPath,
+                    const QString &configFilePath)
+{
+    return platform::entryExists(exePath) && platform::folderExists(modFolderPath) &&
+           platform::entryExists(configFilePath);
 }
 
 bool locationsKnown()

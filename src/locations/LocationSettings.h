@@ -7,7 +7,8 @@
 
 struct LocationsSaveResult {
     bool saved = true;
-    QString errorText; // the system's reason when options.ini could not be written
+    bool unreadable = false; // the existing file could not be read, so it was left alone
+    QString errorText;       // the system's reason when options.ini was not written
 };
 
 // options.ini beside the tool's executable, recomputed on every call so that a test's
@@ -32,6 +33,8 @@ LocationsSaveResult saveLocations();
 // Whether the executable, the mod folder and the configuration file all exist, checked in
 // that order.
 bool locationsExist();
+bool locationsExist(const QString &exePath, const QString &modFolderPath,
+                    const QString &configFilePath);
 
 // Whether none of the three locations is empty.
 bool locationsKnown();

@@ -29,9 +29,12 @@ void saveLocationsOrWarn(QWidget *window)
     const LocationsSaveResult result = saveLocations();
     if (result.saved)
         return;
-    platform::showWarning(window, locationsTitle(),
-                          QCoreApplication::translate("MainWindow", "Cannot write file %1:\n%2.")
-                              .arg(optionsIniPath(), result.errorText));
+    const char *text = result.unreadable
+                           ? QT_TRANSLATE_NOOP("MainWindow", "Cannot read file %1:\n%2.")
+                           : QT_TRANSLATE_NOOP("MainWindow", "Cannot write file %1:\n%2.");
+    platform::showWarning(
+        window, locationsTitle(),
+        QCoreApplication::translate("MainWindow", text).arg(optionsIniPath(), result.errorText));
 }
 } // namespace
 

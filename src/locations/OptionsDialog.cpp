@@ -37,6 +37,12 @@ void OptionsDialog::fillFromLocations()
     ui->ConfigFile->setText(state.configFilePath);
 }
 
+bool OptionsDialog::enteredLocationsExist() const
+{
+    return locationsExist(ui->executablePath->text(), ui->modFolder->text(),
+                          ui->ConfigFile->text());
+}
+
 void OptionsDialog::storeLocations()
 {
     AppState &state = appState();
@@ -67,6 +73,11 @@ void OptionsDialog::on_browseConfig_clicked()
     browseInto(fileDialog, ui->ConfigFile);
 }
 
+void OptionsDialog::reject()
+{
+    done(Cancelled);
+}
+
 void OptionsDialog::on_buttonBox_rejected()
 {
     done(Cancelled);
@@ -74,8 +85,8 @@ void OptionsDialog::on_buttonBox_rejected()
 
 void OptionsDialog::on_buttonBox_accepted()
 {
-    storeLocations();
-    if (locationsExist()) {
+    if (enteredLocationsExist()) {
+        storeLocations();
         done(Stored);
         return;
     }

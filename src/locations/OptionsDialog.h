@@ -7,8 +7,8 @@ class QFileDialog;
 class QLineEdit;
 
 // Lets the user see and change the three game locations. OK takes the three texts into the
-// shared state and ends with 0 only when all three exist; Cancel ends with 1. Escape and the
-// title-bar close end with 0 through QDialog's own rejection.
+// shared state and ends with 0 only when all three exist; otherwise the shared state keeps
+// what it held. Cancel, Escape and the title-bar close end with 1.
 class OptionsDialog : public QDialog {
     Q_OBJECT
 
@@ -17,6 +17,9 @@ public:
 
     explicit OptionsDialog(QWidget *parent = nullptr);
     ~OptionsDialog() override;
+
+    // The toolkit's own rejection would end with 0, which callers take for stored locations.
+    void reject() override;
 
 private slots:
     void on_browseConfig_clicked();
@@ -27,6 +30,7 @@ private slots:
 
 private:
     void fillFromLocations();
+    bool enteredLocationsExist() const;
     void storeLocations();
     // Runs a prepared file dialog and, when the user picked something, puts it into `field`.
     void browseInto(QFileDialog *fileDialog, QLineEdit *field);

@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "mods/ModSelectionText.h"
 
+#include <QDir>
 #include <QProcess>
 
 namespace {
@@ -23,6 +24,15 @@ bool isFileSystemTop(const QString &folder)
 #endif
     return folder.isEmpty();
 }
+
+// The file the start-up check found: a relative path below the tool's working folder. As a
+// bare relative path it would be searched for on PATH instead, or looked up again inside the
+// game's folder. Nothing is cleaned away, since the system resolves ".." after a symbolic
+// link as the check did.
+QString programAsChecked(const QString &exePath)
+{
+    return exePath.isEmpty() ? exePath : QDir::current().absoluteFilePath(exePath);
+}
 } // namespace
 
 QString gameWorkingFolder(const QString &exePath)
@@ -38,7 +48,7 @@ platform::DetachedStartRequest buildLaunchRequest()
 {
     const AppState &state = appState();
     platform::DetachedStartRequest request;
-    request.program = state.exePath;
+    request.program = programAsChecked(state.exePath);
     request.arguments = composeModArgumentList() + QProcess::splitCommand(state.otherCommands);
     request.workingDirectory = gameWorkingFolder(state.exePath);
     return request;

@@ -2,7 +2,6 @@
 
 #include "app/AppState.h"
 
-#include <QFile>
 #include <QString>
 
 #include <array>
@@ -65,16 +64,6 @@ SetFileResult saveStore(IniFile &ini, const QString &path)
     ini.save(path);
     return SetFileResult{ini.status(), ini.errorText()};
 }
-
-// The store gives no reason for a missing file; opening it does.
-QString readFailureReason(const IniFile &ini, const QString &path)
-{
-    if (!ini.errorText().isEmpty())
-        return ini.errorText();
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.errorString();
-}
 } // namespace
 
 SetFileResult writeSetFile(const QString &path)
@@ -97,7 +86,7 @@ SetFileResult readSetFile(const QString &path)
 {
     IniFile ini(path);
     if (ini.status() != IniFile::StatusOk)
-        return SetFileResult{ini.status(), readFailureReason(ini, path)};
+        return SetFileResult{ini.status(), ini.errorText()};
     AppState &state = appState();
     for (const ListSection &section : listSections(state))
         section.loaded = readModNames(ini, section.name);

@@ -11,6 +11,11 @@
 #include <QPushButton>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
 namespace {
 #ifdef Q_OS_WIN
 const QByteArray lineEnd = "\r\n";
@@ -172,14 +177,22 @@ void GameConfigEditorTest::readErrorAfterOpenKeepsTheEditorEmpty()
 void GameConfigEditorTest::failedSaveKeepsOldFileWhole_data()
 {
     QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("sizeLimited");
     // %1 the configuration file, %2 the game folder.
-    QTest::newRow("folder at the file's path") << QStringLiteral("%2/mods");
-    QTest::newRow("path below a regular file") << QStringLiteral("%1/config");
+    QTest::newRow("folder at the file's path") << QStringLiteral("%2/mods") << false;
+    QTest::newRow("path below a regular file") << QStringLiteral("%1/config") << false;
+    // The write fails half-way, past the process's file size limit.
+    QTest::newRow("the file itself, too large to write") << QStringLiteral("%1") << true;
 }
 
 void GameConfigEditorTest::failedSaveKeepsOldFileWhole()
 {
     QFETCH(QString, target);
+    QFETCH(bool, sizeLimited);
+#ifndef Q_OS_UNIX
+    if (sizeLimited)
+        QSKIP("needs a file size limit");
+#endif
     StartedOnConfig tool("resolution=800x600\r\nsound=off\r\n");
     target.replace(QLatin1String("%1"), tool.folder.configPath())
         .replace(QLatin1String("%2"), tool.folder.gameDir());
@@ -189,7 +202,19 @@ void GameConfigEditorTest::failedSaveKeepsOldFileWhole()
     tool.editor()->setPlainText(QStringLiteral("replacement=1\n"));
     appState().configFilePath = target;
 
+#ifdef Q_OS_UNIX
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = previous;
+    limited.rlim_cur = sizeLimited ? 4 : previous.rlim_cur;
+    setrlimit(RLIMIT_FSIZE, &limited);
     tool.save();
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+#else
+    tool.save();
+#endif
 
     expectWarning(tool.probe, "write", target);
     QCOMPARE(tool.onDisk(), old);

@@ -11,8 +11,8 @@
 #include <memory>
 
 // A player starts the tool, ticks a mod with the keyboard, types further options and runs the
-// game: the game must start in its own folder with exactly those arguments, and the tool must
-// be gone with status 0.
+// game: the game must start in its own folder with exactly those arguments, toolkit options
+// included, and the tool must be gone with status 0.
 class RunGameEndToEnd : public QObject {
     Q_OBJECT
 
@@ -63,7 +63,8 @@ void RunGameEndToEnd::tickedModAndTypedOptionsReachTheGame()
 
     // The closed pages' lists are out of the tab chain, so Tab goes on to the options field.
     display.pressKeys({QStringLiteral("Tab")});
-    display.typeText(QStringLiteral("-windowed \"two words\""));
+    // -style is an option the game's toolkit would take for itself; it must reach the game.
+    display.typeText(QStringLiteral("-windowed -style fusion \"two words\""));
     display.screenshot(QStringLiteral("options-typed"));
 
     display.pressKeys({QStringLiteral("Tab"), QStringLiteral("space")});
@@ -72,7 +73,10 @@ void RunGameEndToEnd::tickedModAndTypedOptionsReachTheGame()
 
     QVERIFY2(folder.waitForLaunches(1, deadlines::step()), qPrintable(folder.launchLog()));
     const QStringList expected{QFileInfo(folder.gameDir()).canonicalFilePath(),
-                               QStringLiteral("--mod_mp=beta.zip"), QStringLiteral("-windowed"),
+                               QStringLiteral("--mod_mp=beta.zip"),
+                               QStringLiteral("-windowed"),
+                               QStringLiteral("-style"),
+                               QStringLiteral("fusion"),
                                QStringLiteral("two words")};
     QCOMPARE(folder.launches(), QList<QStringList>{expected});
 }

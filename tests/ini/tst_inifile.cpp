@@ -90,25 +90,28 @@ void IniFileTest::loadsAndClassifiesLines()
 
 void IniFileTest::classifiesByFirstCharacter_data()
 {
-    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QByteArray>("content");
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("text");
-    QTest::newRow("semicolon comment") << QByteArray("  ; note") << 0 << "; note";
-    QTest::newRow("hash comment") << QByteArray("#x=1") << 0 << "#x=1";
-    QTest::newRow("header without bracket") << QByteArray("[Paths") << 1 << "[Paths";
-    QTest::newRow("entry without equals") << QByteArray("just words") << 2 << "just words";
-    QTest::newRow("inner whitespace runs") << QByteArray("a \t b  =  c") << 2 << "a b = c";
-    QTest::newRow("tab before key") << QByteArray("\tKey=v") << 2 << "Key=v";
-    QTest::newRow("whitespace only") << QByteArray("\t \t") << 3 << "";
+    QTest::newRow("semicolon comment") << QByteArray("  ; note\n") << 0 << "; note";
+    QTest::newRow("hash comment") << QByteArray("#x=1\n") << 0 << "#x=1";
+    QTest::newRow("header without bracket") << QByteArray("[Paths\n") << 1 << "[Paths";
+    QTest::newRow("entry without equals") << QByteArray("just words\n") << 2 << "just words";
+    QTest::newRow("inner whitespace runs") << QByteArray("a \t b  =  c\n") << 2 << "a b = c";
+    QTest::newRow("tab before key") << QByteArray("\tKey=v\n") << 2 << "Key=v";
+    QTest::newRow("whitespace only") << QByteArray("\t \t\n") << 3 << "";
+    // Not at its end, so one line is read, although it holds no text.
+    QTest::newRow("carriage return only") << QByteArray("\r") << 3 << "";
+    QTest::newRow("start of a character only") << QByteArray("\xc3") << 3 << "";
 }
 
 void IniFileTest::classifiesByFirstCharacter()
 {
-    QFETCH(QByteArray, line);
+    QFETCH(QByteArray, content);
     QFETCH(int, kind);
     QFETCH(QString, text);
     QTemporaryDir dir;
-    IniFile ini(writeTemp(dir, line + "\n"));
+    IniFile ini(writeTemp(dir, content));
     QCOMPARE(ini.allLines().size(), 1);
     QCOMPARE(ini.allLines().at(0).kind, kind);
     QCOMPARE(ini.allLines().at(0).text, text);

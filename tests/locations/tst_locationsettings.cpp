@@ -53,9 +53,10 @@ private slots:
     void defaultsKeepOnlyWhatExists();
 
     void firstStartAtDefaultPlaceWritesDefaults();
+    void firstStartElsewhereAsksAndCancelEndsWithZero_data();
     void firstStartElsewhereAsksAndCancelEndsWithZero();
     void firstStartElsewhereTakesDialogPaths();
-    void escapeAtStartSavesWhatVariablesHold();
+    void escapeAtStartEndsLikeCancel();
     void cancelAtStartLeavesOldOptionsIniUntouched();
 
     void unusableStoredLocationsTakeDefaults_data();
@@ -183,11 +184,24 @@ void LocationSettingsTest::firstStartAtDefaultPlaceWritesDefaults()
     expectDefaults();
 }
 
+void LocationSettingsTest::firstStartElsewhereAsksAndCancelEndsWithZero_data()
+{
+    QTest::addColumn<bool>("executableAndConfigAtDefaults");
+    QTest::newRow("nothing at the default place") << false;
+    // An empty mod folder path would pass an existence check: it names the working folder.
+    QTest::newRow("only the mod folder missing") << true;
+}
+
 void LocationSettingsTest::firstStartElsewhereAsksAndCancelEndsWithZero()
 {
+    QFETCH(bool, executableAndConfigAtDefaults);
     PlatformProbe probe;
     TestAppFolder folder;
     DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
+    if (executableAndConfigAtDefaults) {
+        DefaultGamePlace::createExecutable();
+        DefaultGamePlace::createConfig();
+    }
     QStringList events;
     probe.onMessage = [&events](QWidget *, const platform::MessageRecord &) {
         events << QStringLiteral("box");
@@ -237,9 +251,9 @@ void LocationSettingsTest::firstStartElsewhereTakesDialogPaths()
              optionsIni(folder.exePath(), folder.modFolder(), folder.configPath()));
 }
 
-// Escape is the toolkit's own rejection and counts as 0, so start-up goes on with what the
-// variables hold: here the emptied defaults.
-void LocationSettingsTest::escapeAtStartSavesWhatVariablesHold()
+// Escape is the toolkit's own rejection; going on would save the emptied defaults and end
+// with status 2 when the mod folder is scanned.
+void LocationSettingsTest::escapeAtStartEndsLikeCancel()
 {
     PlatformProbe probe;
     TestAppFolder folder;
@@ -250,13 +264,12 @@ void LocationSettingsTest::escapeAtStartSavesWhatVariablesHold()
         [](OptionsDialog *dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
     QWidget window;
 
-    QVERIFY(settleLocations(&window));
+    QVERIFY(!settleLocations(&window));
 
     QCOMPARE(driver.shownCount, 1);
     QVERIFY(!driver.leftOpen);
-    QVERIFY(probe.exits.isEmpty());
-    QCOMPARE(TestAppFolder::readFile(folder.optionsIniPath()),
-             optionsIni(QString(), DefaultGamePlace::modFolder(), QString()));
+    QCOMPARE(probe.exits, QVector<int>{0});
+    QVERIFY(!QFile::exists(folder.optionsIniPath()));
 }
 
 void LocationSettingsTest::cancelAtStartLeavesOldOptionsIniUntouched()
@@ -292,6 +305,8 @@ void LocationSettingsTest::unusableStoredLocationsTakeDefaults_data()
         << QStringLiteral("[Paths]\nExecutablePath=%1\nModFolderPath=%2\n%3\n");
     QTest::newRow("executable key missing")
         << QStringLiteral("[Paths]\n%1\nModFolderPath=%2\nConfigFilePath=%3\n");
+    QTest::newRow("mod folder key missing")
+        << QStringLiteral("[Paths]\nExecutablePath=%1\n%2\nConfigFilePath=%3\n");
     QTest::newRow("keys in another section")
         << QStringLiteral("[Other]\nExecutablePath=%1\nModFolderPath=%2\nConfigFilePath=%3\n");
     QTest::newRow("mod folder names a file") << QStringLiteral(
@@ -404,13 +419,15 @@ void LocationSettingsTest::rewriteKeepsUnrelatedLines()
 void LocationSettingsTest::unwritableOptionsIniWarnsOnceAndGoesOn_data()
 {
     QTest::addColumn<bool>("folderAtOptionsIni");
-    QTest::newRow("folder stands at options.ini") << true;
-    QTest::newRow("tool folder below a regular file") << false;
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("folder stands at options.ini") << true << "read";
+    QTest::newRow("tool folder below a regular file") << false << "write";
 }
 
 void LocationSettingsTest::unwritableOptionsIniWarnsOnceAndGoesOn()
 {
     QFETCH(bool, folderAtOptionsIni);
+    QFETCH(QString, failure);
     PlatformProbe probe;
     TestAppFolder folder;
     DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
@@ -432,7 +449,7 @@ void LocationSettingsTest::unwritableOptionsIniWarnsOnceAndGoesOn()
     const platform::MessageRecord &warning = probe.messages.at(0);
     QCOMPARE(warning.kind, platform::MessageKind::Warning);
     QCOMPARE(warning.title, QStringLiteral("Varnhold locations"));
-    const QString head = QStringLiteral("Cannot write file %1:\n").arg(optionsPath);
+    const QString head = QStringLiteral("Cannot %1 file %2:\n").arg(failure, optionsPath);
     QVERIFY2(warning.text.startsWith(head), qPrintable(warning.text));
     QVERIFY(warning.text.endsWith(QLatin1Char('.')));
     QVERIFY(warning.text.size() > head.size() + 1); // the system's reason

@@ -69,8 +69,8 @@ private slots:
 
     void okChecksAllThreePaths_data();
     void okChecksAllThreePaths();
-    void toolkitRejectionGivesZero_data();
-    void toolkitRejectionGivesZero();
+    void toolkitRejectionCancels_data();
+    void toolkitRejectionCancels();
     void eachRunMakesAndDeletesItsOwnDialog();
 
     void browseOffersTheRightFiles_data();
@@ -80,7 +80,7 @@ private slots:
 
     void changePathsSavesOnlyAfterZero_data();
     void changePathsSavesOnlyAfterZero();
-    void changePathsWarnsWhenOptionsIniCannotBeWritten();
+    void changePathsWarnsWhenOptionsIniIsAFolder();
 };
 
 void OptionsDialogTest::formIsLaidOutAsDesigned()
@@ -196,8 +196,8 @@ void OptionsDialogTest::okChecksAllThreePaths_data()
                                             << "%3" << false;
 }
 
-// After a failed OK the dialog stays open and the variables already hold the texts; Cancel
-// then ends with 1 and does not bring the earlier values back.
+// After a failed OK the dialog stays open and the variables keep what they held, so Cancel
+// then ends with 1 and leaves no rejected path behind.
 void OptionsDialogTest::okChecksAllThreePaths()
 {
     QFETCH(QString, exe);
@@ -225,8 +225,8 @@ void OptionsDialogTest::okChecksAllThreePaths()
     QVERIFY(!driver.leftOpen);
     QCOMPARE(openAfterOk, !accepted);
     QCOMPARE(result, accepted ? 0 : 1);
-    QCOMPARE(locations(),
-             QStringList({fill(exe, folder), fill(modFolder, folder), fill(config, folder)}));
+    const QStringList entered{fill(exe, folder), fill(modFolder, folder), fill(config, folder)};
+    QCOMPARE(locations(), accepted ? entered : QStringList({"old exe", "old mods", "old cfg"}));
     if (accepted) {
         QVERIFY(probe.messages.isEmpty());
     } else {
@@ -237,14 +237,15 @@ void OptionsDialogTest::okChecksAllThreePaths()
     }
 }
 
-void OptionsDialogTest::toolkitRejectionGivesZero_data()
+void OptionsDialogTest::toolkitRejectionCancels_data()
 {
     QTest::addColumn<bool>("escape");
     QTest::newRow("Escape key") << true;
     QTest::newRow("title-bar close") << false;
 }
 
-void OptionsDialogTest::toolkitRejectionGivesZero()
+// Callers take 0 for stored locations, so the toolkit's own rejection must give Cancel's 1.
+void OptionsDialogTest::toolkitRejectionCancels()
 {
     QFETCH(bool, escape);
     PlatformProbe probe;
@@ -259,7 +260,7 @@ void OptionsDialogTest::toolkitRejectionGivesZero()
     });
     QWidget parent;
 
-    QCOMPARE(runOptionsDialog(&parent), 0);
+    QCOMPARE(runOptionsDialog(&parent), 1);
     QVERIFY(!driver.leftOpen);
     // Only OK takes the texts.
     QCOMPARE(locations(), QStringList({"a", "b", "c"}));
@@ -392,7 +393,7 @@ void OptionsDialogTest::changePathsSavesOnlyAfterZero_data()
     QTest::newRow("OK with valid paths") << "ok" << true;
     QTest::newRow("Cancel") << "cancel" << false;
     QTest::newRow("Cancel after a failed OK") << "bad ok, cancel" << false;
-    QTest::newRow("Escape") << "escape" << true;
+    QTest::newRow("Escape") << "escape" << false;
 }
 
 void OptionsDialogTest::changePathsSavesOnlyAfterZero()
@@ -435,9 +436,7 @@ void OptionsDialogTest::changePathsSavesOnlyAfterZero()
     QCOMPARE(driver.shownCount, 1);
     QVERIFY(!driver.leftOpen);
     QVERIFY(probe.exits.isEmpty());
-    const QStringList held =
-        action == QLatin1String("ok") || action.startsWith(QLatin1String("bad")) ? entered
-                                                                                 : settled;
+    const QStringList held = saved ? entered : settled;
     QCOMPARE(locations(), held);
     const QByteArray after = TestAppFolder::readFile(folder.optionsIniPath());
     if (!saved) {
@@ -451,7 +450,7 @@ void OptionsDialogTest::changePathsSavesOnlyAfterZero()
     QVERIFY(probe.messages.isEmpty());
 }
 
-void OptionsDialogTest::changePathsWarnsWhenOptionsIniCannotBeWritten()
+void OptionsDialogTest::changePathsWarnsWhenOptionsIniIsAFolder()
 {
     PlatformProbe probe;
     TestAppFolder folder;
@@ -473,8 +472,9 @@ void OptionsDialogTest::changePathsWarnsWhenOptionsIniCannotBeWritten()
     for (const platform::MessageRecord &warning : std::as_const(probe.messages)) {
         QCOMPARE(warning.kind, platform::MessageKind::Warning);
         QCOMPARE(warning.title, QStringLiteral("Varnhold locations"));
+        // A folder cannot be read as the file, so it is not replaced either.
         QVERIFY2(warning.text.startsWith(
-                     QStringLiteral("Cannot write file %1:\n").arg(folder.optionsIniPath())),
+                     QStringLiteral("Cannot read file %1:\n").arg(folder.optionsIniPath())),
                  qPrintable(warning.text));
     }
     QVERIFY(QFileInfo(folder.optionsIniPath()).isDir());

@@ -1,5 +1,6 @@
 #include "ModsTestTool.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QtTest>
@@ -14,7 +15,8 @@ private slots:
     void otherOptionsAreSplitByTheQuotingRules();
     void failedStartWarnsAndKeepsTheToolAsItWas();
     void systemReasonIsShownAsGiven();
-    void programWithoutFolderStartsInTheCurrentFolder();
+    void relativeProgramStartsWhatTheCheckFound_data();
+    void relativeProgramStartsWhatTheCheckFound();
 };
 
 namespace {
@@ -150,17 +152,32 @@ void GameLaunchTest::systemReasonIsShownAsGiven()
              QStringLiteral("Cannot start %1:\nExec format error.").arg(tool.folder.exePath()));
 }
 
-void GameLaunchTest::programWithoutFolderStartsInTheCurrentFolder()
+void GameLaunchTest::relativeProgramStartsWhatTheCheckFound_data()
 {
+    QTest::addColumn<QString>("exePath");
+    QTest::addColumn<QString>("workingDirectory");
+    // Not whichever program of that name comes first on PATH.
+    QTest::newRow("without folder") << "varnhold" << QString();
+    // Not looked up again inside the working folder "game".
+    QTest::newRow("below a folder") << "game/varnhold"
+                                    << "game";
+}
+
+// The start-up check resolves the executable against the tool's working folder; the start
+// must take the very file the check found.
+void GameLaunchTest::relativeProgramStartsWhatTheCheckFound()
+{
+    QFETCH(QString, exePath);
+    QFETCH(QString, workingDirectory);
     ModsTestTool tool;
     tool.probe.fakeStarts = true;
-    appState().exePath = QStringLiteral("varnhold");
+    appState().exePath = exePath;
     run(tool);
     QCOMPARE(tool.probe.exits, QVector<int>{0});
     QCOMPARE(tool.probe.starts.size(), 1);
-    QCOMPARE(tool.probe.starts.at(0).program, QStringLiteral("varnhold"));
+    QCOMPARE(tool.probe.starts.at(0).program, QDir::current().absoluteFilePath(exePath));
     QCOMPARE(tool.probe.starts.at(0).arguments, QStringList());
-    QCOMPARE(tool.probe.starts.at(0).workingDirectory, QString());
+    QCOMPARE(tool.probe.starts.at(0).workingDirectory, workingDirectory);
 }
 
 QTEST_MAIN(GameLaunchTest)

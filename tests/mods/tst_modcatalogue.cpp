@@ -156,6 +156,9 @@ void ModCatalogueTest::missingSubfolderWarnsThenEndsWithItsStatus()
                            {QStringLiteral("g.zip")});
     for (const QString &subfolder : removed)
         QVERIFY(QDir(folder.modFolder() + QLatin1Char('/') + subfolder).removeRecursively());
+    // A rewrite simplifies the whitespace, so it shows that options.ini was written.
+    TestAppFolder::writeFile(folder.optionsIniPath(),
+                             TestAppFolder::readFile(folder.optionsIniPath()) + ";  kept  \n");
     AppState &state = appState();
     state.exePath = folder.exePath();
     state.modFolderPath = folder.modFolder();
@@ -178,6 +181,7 @@ void ModCatalogueTest::missingSubfolderWarnsThenEndsWithItsStatus()
     QCOMPARE(state.modsSP.size(), campaignScanned);
     QVERIFY(state.modsGlobal.isEmpty());
     QCOMPARE(window.form().listMP->topLevelItemCount(), 0);
+    QVERIFY(TestAppFolder::readFile(folder.optionsIniPath()).endsWith("\n; kept\n"));
 }
 
 QTEST_MAIN(ModCatalogueTest)

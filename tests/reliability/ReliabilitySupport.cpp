@@ -16,9 +16,11 @@
 #include <cerrno>
 #include <cstring>
 #include <functional>
+#include <grp.h>
 #include <sys/fsuid.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace reliability {
@@ -82,6 +84,66 @@ AsOrdinaryUser::~AsOrdinaryUser()
         return;
     ::setfsuid(0);
     ::setfsgid(0);
+}
+
+namespace {
+bool writeAll(int descriptor, const QByteArray &bytes)
+{
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t step =
+            ::write(descriptor, bytes.constData() + written, size_t(bytes.size() - written));
+        if (step <= 0)
+            return false;
+        written += step;
+    }
+    return true;
+}
+
+QByteArray readAll(int descriptor)
+{
+    QByteArray bytes;
+    char chunk[4096];
+    ssize_t step;
+    while ((step = ::read(descriptor, chunk, sizeof chunk)) > 0)
+        bytes.append(chunk, step);
+    return bytes;
+}
+
+// In the child: becomes the ordinary user for good, runs the task, sends its answer and ends
+// without running anything of the test runner's on the way out.
+[[noreturn]] void runInChild(int channel, const std::function<QString()> &task)
+{
+    const bool becameOrdinary =
+        ::setgroups(0, nullptr) == 0 && ::setgid(ordinaryUser) == 0 && ::setuid(ordinaryUser) == 0;
+    const bool answered = becameOrdinary && writeAll(channel, task().toUtf8());
+    ::_exit(answered ? 0 : 1);
+}
+} // namespace
+
+OrdinaryUserRun runAsOrdinaryUser(const std::function<QString()> &task)
+{
+    if (::geteuid() != 0)
+        return OrdinaryUserRun{true, task(), QString()};
+    int channel[2];
+    if (::pipe(channel) != 0)
+        return OrdinaryUserRun{false, QString(), systemError()};
+    const pid_t child = ::fork();
+    if (child < 0)
+        return OrdinaryUserRun{false, QString(), systemError()};
+    if (child == 0) {
+        ::close(channel[0]);
+        runInChild(channel[1], task);
+    }
+    ::close(channel[1]);
+    const QByteArray answer = readAll(channel[0]);
+    ::close(channel[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return OrdinaryUserRun{false, QString(),
+                               QStringLiteral("no child became an ordinary user")};
+    return OrdinaryUserRun{true, QString::fromUtf8(answer), QString()};
 }
 
 void setMode(const QString &path, int mode)

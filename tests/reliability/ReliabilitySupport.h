@@ -65,6 +65,20 @@ private:
     bool active = false;
 };
 
+// What a task run as an ordinary user gave back, or why it could not run as one.
+struct OrdinaryUserRun {
+    bool ran = false;
+    QString result;
+    QString whyNot;
+};
+
+// Runs `task` in a child process that has become an ordinary user, as a player is, and hands
+// back the text it returned. Unlike AsOrdinaryUser this also holds for the checks of access
+// rights that ask for the real user, as the toolkit's do. A test that does not run as root
+// runs `task` directly. The child shares nothing with the test afterwards: whatever `task`
+// changes in memory stays in the child.
+OrdinaryUserRun runAsOrdinaryUser(const std::function<QString()> &task);
+
 // Lets an ordinary user into the folder and every folder above it up to `root` (inclusive),
 // and lets it create files in the folder itself.
 void openFolderToEveryone(const QString &folder, const QString &root);

@@ -9,8 +9,10 @@
 #include "app/AppState.h"
 #include "app/MainWindow.h"
 #include "app/MainWindowForm.h"
+#include "config/GameConfigFile.h"
 #include "locations/LocationSettings.h"
 #include "platform/ApplicationFolder.h"
+#include "setfiles/SetFileFormat.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,6 +23,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <cerrno>
+#include <functional>
 #include <unistd.h>
 
 using namespace reliability;
@@ -106,6 +110,52 @@ struct FullDisk {
     SmallFileSystem disk;
 };
 
+// One kind of file the tool saves: where it stands, what it held, what a save writes there, and
+// the save itself, which gives the system's reason when it fails.
+struct SavedFile {
+    QString path;
+    QByteArray before;
+    QByteArray after;
+    std::function<QString()> save;
+};
+
+SavedFile savedFile(const QString &kind, const TestAppFolder &folder)
+{
+    if (kind == QLatin1String("options")) {
+        return {folder.optionsIniPath(),
+                optionsIni(QStringLiteral("/old/exe"), QStringLiteral("/old/mods"),
+                           QStringLiteral("/old/config")),
+                "[Paths]\nExecutablePath=/new/exe\nModFolderPath=/new/mods\n"
+                "ConfigFilePath=/new/config\n; my own notes\n[Other]\nKey = value\n",
+                [] {
+                    appState().exePath = QStringLiteral("/new/exe");
+                    appState().modFolderPath = QStringLiteral("/new/mods");
+                    appState().configFilePath = QStringLiteral("/new/config");
+                    const LocationsSaveResult result = saveLocations();
+                    return result.saved ? QString() : result.errorText;
+                }};
+    }
+    const QString setFilePath = folder.setFilesDir() + QStringLiteral("/mine.set");
+    if (kind == QLatin1String("setfile")) {
+        return {setFilePath, oldSetFile,
+                "[SettingMP]\nMod0=new.zip\nCount=1\n[SettingSP]\nCount=0\n[SettingGlobal]\n"
+                "Count=0\n[General]\nOtherCommands=-new\n",
+                [setFilePath] {
+                    appState().modsMP.append(QStringLiteral("new.zip"));
+                    appState().modsMP.setTicked(0, true);
+                    appState().otherCommands = QStringLiteral("-new");
+                    const SetFileResult result = writeSetFile(setFilePath);
+                    return result.ok() ? QString() : result.errorText;
+                }};
+    }
+    const QString configPath = folder.configPath();
+    return {configPath, oldConfig, "resolution=800x600\n", [configPath] {
+                const GameConfigWriteResult result =
+                    writeGameConfigFile(configPath, QStringLiteral("resolution=800x600\n"));
+                return result.written ? QString() : result.errorText;
+            }};
+}
+
 #define REQUIRE_SMALL_DISK(fullDisk)                                                               \
     if (!(fullDisk).disk.isMounted())                                                              \
     QSKIP(qPrintable((fullDisk).disk.whyNot()))
@@ -129,6 +179,9 @@ private slots:
     void setFileFolderThatIsARegularFileIsReported();
     void configurationThatIsAFolderIsReported();
     void configurationBelowARegularFileIsReported();
+
+    void savesAsAnOrdinaryUser_data();
+    void savesAsAnOrdinaryUser();
 };
 
 void SaveFaultsTest::diskFullAtStartUpKeepsOptionsIni()
@@ -214,7 +267,7 @@ void SaveFaultsTest::diskFullKeepsConfiguration()
     QCOMPARE(full.contents(), contents);
 }
 
-// Start-up cannot read locations from a folder, asks for them, and cannot write them there.
+// Start-up cannot read locations from a folder, asks for them, and leaves the folder alone.
 void SaveFaultsTest::optionsIniThatIsAFolderIsReported()
 {
     PlatformProbe probe;
@@ -231,7 +284,7 @@ void SaveFaultsTest::optionsIniThatIsAFolderIsReported()
     QCOMPARE(probe.messages.first().text, QStringLiteral("Varnhold could not be located."));
     probe.messages.removeFirst();
     expectWarningAbout(probe, locationsTitle,
-                       QStringLiteral("Cannot write file %1:\n").arg(folder.optionsIniPath()));
+                       QStringLiteral("Cannot read file %1:\n").arg(folder.optionsIniPath()));
     QCOMPARE(treeSnapshot(folder.root()), before);
 }
 
@@ -258,7 +311,7 @@ void SaveFaultsTest::optionsIniBelowARegularFileIsReported()
 }
 
 // An options.ini the tool cannot read may still be replaceable; replacing it would throw away
-// every line the user keeps there, so it is left alone and the user is told.
+// every line the user keeps there, so it is left alone and the user is told why.
 void SaveFaultsTest::unreadableOptionsIniIsNotOverwritten()
 {
     PlatformProbe probe;
@@ -281,7 +334,7 @@ void SaveFaultsTest::unreadableOptionsIniIsNotOverwritten()
         QCOMPARE(probe.messages.first().text, QStringLiteral("Varnhold could not be located."));
         probe.messages.removeFirst();
         expectWarning(probe, locationsTitle,
-                      QStringLiteral("Cannot write file %1:\nPermission denied.")
+                      QStringLiteral("Cannot read file %1:\nPermission denied.")
                           .arg(folder.optionsIniPath()));
     }
     QVERIFY(readBytes(folder.optionsIniPath()) == before);
@@ -392,6 +445,43 @@ void SaveFaultsTest::configurationBelowARegularFileIsReported()
     expectWarning(probe, editorTitle,
                   QStringLiteral("Cannot write file %1:\nNot a directory.").arg(config));
     QCOMPARE(treeSnapshot(folder.root()), before);
+}
+
+void SaveFaultsTest::savesAsAnOrdinaryUser_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("fileWritable");
+    // The folder is closed to the player, as that of an installed game is.
+    QTest::newRow("options.ini open in a closed folder") << "options" << true;
+    QTest::newRow("set file open in a closed folder") << "setfile" << true;
+    QTest::newRow("configuration open in a closed folder") << "config" << true;
+    QTest::newRow("read-only options.ini") << "options" << false;
+    QTest::newRow("read-only set file") << "setfile" << false;
+    QTest::newRow("read-only configuration") << "config" << false;
+}
+
+// A file the player may write is written in place where no temporary file can go beside it;
+// one the player may not write is refused with the system's reason.
+void SaveFaultsTest::savesAsAnOrdinaryUser()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, fileWritable);
+    PlatformProbe probe;
+    TestAppFolder folder;
+    const SavedFile file = savedFile(kind, folder);
+    writeBytes(file.path, file.before);
+    const QString closedFolder = QFileInfo(file.path).absolutePath();
+    openFolderToEveryone(closedFolder, folder.root());
+    setMode(closedFolder, 0755);
+    setMode(file.path, fileWritable ? 0666 : 0444);
+
+    const OrdinaryUserRun run = runAsOrdinaryUser(file.save);
+    if (!run.ran)
+        QSKIP(qPrintable(run.whyNot));
+    QCOMPARE(run.result, fileWritable ? QString() : qt_error_string(EACCES));
+    QCOMPARE(readBytes(file.path), fileWritable ? file.after : file.before);
+    QCOMPARE(QDir(closedFolder).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QFileInfo(file.path).fileName()});
 }
 
 QTEST_MAIN(SaveFaultsTest)

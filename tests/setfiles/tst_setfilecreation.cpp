@@ -74,6 +74,7 @@ private slots:
     void nameDialogKeepsAcceptedName();
     void everyRunMakesANewDialog();
 
+    void createsBlankFile_data();
     void createsBlankFile();
     void createsFileWithSelection();
     void cancellingChangesNothing_data();
@@ -215,21 +216,36 @@ void SetFileCreationTest::everyRunMakesANewDialog()
     QVERIFY(parent.findChildren<QDialog *>().isEmpty());
 }
 
+void SetFileCreationTest::createsBlankFile_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("fileName");
+    QTest::newRow("plain name") << "alpha"
+                                << "alpha.set";
+    // The name is used as typed: ".set" is always appended, and nothing is trimmed.
+    QTest::newRow("name with its extension") << "alpha.set"
+                                             << "alpha.set.set";
+    QTest::newRow("blanks around the name") << " alpha "
+                                            << " alpha .set";
+}
+
 void SetFileCreationTest::createsBlankFile()
 {
+    QFETCH(QString, typed);
+    QFETCH(QString, fileName);
     StartedTool tool(mpMods, {}, globalMods, {"beta.set", "Zed.set"});
     tickSome(tool);
     tool.choose(QStringLiteral("Zed.set"));
     DialogDriver driver;
     driver.expect(QStringLiteral("SetFileCreate"), DialogDriver::clickButton("CreateBlank"));
-    driver.expect(QStringLiteral("SetName"), DialogDriver::typeNameAndAccept("alpha"));
+    driver.expect(QStringLiteral("SetName"), DialogDriver::typeNameAndAccept(typed));
 
     createWith(tool, driver);
 
-    QVERIFY(QFileInfo(setFile(tool, "alpha.set")).isFile());
-    QCOMPARE(QFileInfo(setFile(tool, "alpha.set")).size(), 0);
+    QVERIFY(QFileInfo(setFile(tool, fileName)).isFile());
+    QCOMPARE(QFileInfo(setFile(tool, fileName)).size(), 0);
     QCOMPARE(itemTexts(tool.form().listChooseSetting),
-             (QStringList{"alpha.set", "beta.set", "Zed.set"}));
+             (QStringList{fileName, "beta.set", "Zed.set"}));
     QCOMPARE(tool.form().listChooseSetting->currentRow(), -1);
     QVERIFY(appState().selectedSetFile.isEmpty());
     QVERIFY(tool.probe.messages.isEmpty());

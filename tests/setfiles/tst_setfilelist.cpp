@@ -113,10 +113,12 @@ void SetFileListTest::currentItemBecomesTheChosenSetFile()
 void SetFileListTest::loadTicksNamedModsAndTakesOtherOptions()
 {
     StartedTool tool(mpMods, spMods, globalMods, {"A.set"});
-    tool.folder.createSetFile(QStringLiteral("A.set"),
-                              "[SettingMP]\nMod0=c.zip\nMod1=nowhere.zip\nMod2=a.zip\nCount=3\n"
-                              "[SettingSP]\nMod0=s.zip\nCount=1\n[SettingGlobal]\nMod0=a.zip\n"
-                              "Mod1=h.zip\nCount=2\n[General]\nOtherCommands=-windowed -x\n");
+    // B.ZIP is not b.zip: names match with their case.
+    tool.folder.createSetFile(
+        QStringLiteral("A.set"),
+        "[SettingMP]\nMod0=c.zip\nMod1=nowhere.zip\nMod2=a.zip\nMod3=B.ZIP\n"
+        "Count=4\n[SettingSP]\nMod0=s.zip\nCount=1\n[SettingGlobal]\nMod0=a.zip\n"
+        "Mod1=h.zip\nCount=2\n[General]\nOtherCommands=-windowed -x\n");
     tool.choose(QStringLiteral("A.set"));
 
     tool.form().buttonLoadSetting->click();
