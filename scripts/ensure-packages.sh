@@ -26,6 +26,7 @@ ensure_packages() {
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 E2E_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick desktop-file-utils)
+BENCH_PACKAGES=(xvfb xauth libxcb1-dev)
 
 # How run-tests and run-demo configure build/: the same options, so that switching between
 # them rebuilds nothing. No optimisation and no debug information keeps the build short;

@@ -55,10 +55,10 @@ QTreeWidget *MainWindowForm::createModList(QWidget *page, const char *objectName
     auto *header = new QTreeWidgetItem();
     header->setText(0, QStringLiteral("1"));
     list->setHeaderItem(header);
+    list->setHeaderHidden(true);
     list->setFont(twelvePointFont());
     list->setSelectionMode(QAbstractItemView::MultiSelection);
     list->setSelectionBehavior(QAbstractItemView::SelectItems);
-    list->setHeaderHidden(true);
     return list;
 }
 

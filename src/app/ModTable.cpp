@@ -15,8 +15,9 @@ quint64 nextRevision()
 
 void ModTable::append(const QString &name)
 {
-    if (!firstIndexByName.contains(name))
-        firstIndexByName.insert(name, entries.size());
+    FirstIndex &first = firstIndexByName[name];
+    if (first.index < 0)
+        first.index = entries.size();
     entries.append(ModEntry{name, false});
 
     // The new node covers entries that may already be ticked; its own entry is not.
@@ -28,6 +29,13 @@ void ModTable::append(const QString &name)
     }
     sumTree.append(covered);
     touch();
+}
+
+void ModTable::reserve(int size)
+{
+    entries.reserve(size);
+    firstIndexByName.reserve(size);
+    sumTree.reserve(size);
 }
 
 void ModTable::clear()
@@ -42,7 +50,7 @@ void ModTable::clear()
 
 int ModTable::indexOf(const QString &name) const
 {
-    return firstIndexByName.value(name, -1);
+    return firstIndexByName.value(name).index;
 }
 
 void ModTable::setTicked(int index, bool newTicked)

@@ -13,6 +13,8 @@ public:
 
     void append(const QString &name);
     void clear();
+    // Makes room for that many entries in all, so that appending them allocates nothing more.
+    void reserve(int size);
 
     int size() const { return entries.size(); }
     bool isEmpty() const { return entries.isEmpty(); }
@@ -39,6 +41,10 @@ public:
     quint64 revision() const { return revisionNumber; }
 
 private:
+    // -1 until the name is given an entry; one lookup then finds or makes it.
+    struct FirstIndex {
+        int index = -1;
+    };
     struct TickedSums {
         qsizetype count = 0;
         qsizetype length = 0;
@@ -49,7 +55,7 @@ private:
     void touch();
 
     QVector<ModEntry> entries;
-    QHash<QString, int> firstIndexByName;
+    QHash<QString, FirstIndex> firstIndexByName;
     int ticked = 0;
     qsizetype tickedLength = 0;
     // A Fenwick tree over the entries: node j (1-based) sums the ticked entries j - lowbit(j)

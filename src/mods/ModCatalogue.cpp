@@ -1,6 +1,7 @@
 #include "mods/ModCatalogue.h"
 
 #include "app/ModTable.h"
+#include "platform/FolderListing.h"
 
 #include <QDir>
 
@@ -13,8 +14,7 @@ bool holdsLineBreak(const QString &name)
 
 QStringList listModFileNames(const QString &folderPath)
 {
-    const QDir folder(folderPath);
-    QStringList names = folder.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    QStringList names = platform::listPlainFiles(folderPath);
     names.removeIf(holdsLineBreak);
     return names;
 }
@@ -26,7 +26,9 @@ ModFolderScan scanModSubfolders(const QString &modFolderPath)
         if (!QDir(folderPath).exists())
             return ModFolderScan{false, group, folderPath};
         ModTable &table = modTable(group);
-        for (const QString &name : listModFileNames(folderPath))
+        const QStringList names = listModFileNames(folderPath);
+        table.reserve(table.size() + int(names.size()));
+        for (const QString &name : names)
             table.append(name);
     }
     return ModFolderScan{};

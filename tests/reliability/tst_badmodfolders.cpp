@@ -9,6 +9,7 @@
 #include "app/AppState.h"
 #include "app/MainWindow.h"
 #include "app/MainWindowForm.h"
+#include "platform/FolderListing.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,6 +21,9 @@
 #include <QTreeWidgetItemIterator>
 #include <QtTest>
 
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 using namespace reliability;
@@ -63,6 +67,8 @@ private slots:
     void unreadableSubfolderListsNothing();
     void oddNamesAreListedTickedAndShownAsTheyAre();
     void oddNamesSurviveASetFileAsDocumented();
+    void listingKeepsQtsFilesAndOrder_data();
+    void listingKeepsQtsFilesAndOrder();
 };
 
 void BadModFoldersTest::thirtyThousandFilesListQuickly()
@@ -225,6 +231,95 @@ void BadModFoldersTest::oddNamesSurviveASetFileAsDocumented()
     QStringList expected = oddNames;
     expected.removeAll(QStringLiteral("  two.zip"));
     QCOMPARE(sorted(checkedItems(list)), sorted(expected));
+}
+
+namespace {
+void makeFifo(const QString &path)
+{
+    QVERIFY2(::mkfifo(QFile::encodeName(path).constData(), 0644) == 0, qPrintable(path));
+}
+
+void makeSocket(const QString &path, int *descriptor)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray native = QFile::encodeName(path);
+    QVERIFY(size_t(native.size()) < sizeof address.sun_path);
+    std::copy(native.begin(), native.end(), address.sun_path);
+    *descriptor = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    QVERIFY(*descriptor >= 0);
+    QVERIFY(::bind(*descriptor, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0);
+}
+
+// Names that lower-case alike, so that only the sort's own handling of ties orders them;
+// names whose lower case differs from their case folding or changes their length; and a name
+// that begins with another.
+QStringList caseTies()
+{
+    QStringList names;
+    for (int i = 0; i < 40; ++i) {
+        const QString name = QStringLiteral("tie %1.zip").arg(i % 20);
+        names << name.toUpper() + QString::number(i / 20) << name + QString::number(i / 20)
+              << QStringLiteral("Tie %1.zip").arg(i % 20) + QString::number(i / 20);
+    }
+    names << QStringLiteral("ß.zip") << QStringLiteral("ẞ.zip") << QStringLiteral("ſb.zip")
+          << QStringLiteral("sa.zip") << QStringLiteral("t.zip") << QStringLiteral("İa.zip")
+          << QStringLiteral("ib.zip") << QStringLiteral("ıc.zip") << QStringLiteral("Σ.zip")
+          << QStringLiteral("σ.zip") << QStringLiteral("ς.zip") << QStringLiteral("Ꭰ.zip")
+          << QStringLiteral("ꭰ.zip") << QStringLiteral("Kb.zip") << QStringLiteral("ka.zip")
+          << QStringLiteral("𐐀b.zip") << QStringLiteral("𐐨a.zip") << QStringLiteral("_.zip")
+          << QStringLiteral("[.zip") << QStringLiteral("Z.zip") << QStringLiteral("a.zip")
+          << QStringLiteral("A.zip.old");
+    return names;
+}
+} // namespace
+
+void BadModFoldersTest::listingKeepsQtsFilesAndOrder_data()
+{
+    QTest::addColumn<platform::EntryTypes>("types");
+    QTest::addColumn<QString>("pathEnding");
+    QTest::newRow("types from the folder read") << platform::EntryTypes::FromFolderRead << "";
+    QTest::newRow("types from each entry's status") << platform::EntryTypes::FromStatus << "";
+    QTest::newRow("path with a trailing slash") << platform::EntryTypes::FromFolderRead << "/";
+    QTest::newRow("path through a dot") << platform::EntryTypes::FromFolderRead << "/./";
+}
+
+// The listing reads the folder itself; it must keep exactly the files Qt's listing keeps, in
+// exactly its order.
+void BadModFoldersTest::listingKeepsQtsFilesAndOrder()
+{
+    QFETCH(platform::EntryTypes, types);
+    QFETCH(QString, pathEnding);
+    QTemporaryDir root;
+    const QString folder = root.path() + QStringLiteral("/mods");
+    QVERIFY(QDir().mkpath(folder + QStringLiteral("/inner.zip")));
+    for (const QString &name : oddNames + caseTies() + QStringList{QStringLiteral(".hidden.zip")})
+        writeBytes(folder + QLatin1Char('/') + name, "mod");
+    makeFifo(folder + QStringLiteral("/fifo.zip"));
+    int socketDescriptor = -1;
+    makeSocket(folder + QStringLiteral("/socket.zip"), &socketDescriptor);
+    const auto closeSocket = qScopeGuard([socketDescriptor] { ::close(socketDescriptor); });
+    const QList<QPair<QString, QString>> links{
+        {QStringLiteral("a.zip"), QStringLiteral("link.zip")},
+        {QStringLiteral("a.zip"), QStringLiteral(".hiddenlink.zip")},
+        {QStringLiteral(".hidden.zip"), QStringLiteral("to hidden.zip")},
+        {QStringLiteral("inner.zip"), QStringLiteral("to folder.zip")},
+        {QStringLiteral("fifo.zip"), QStringLiteral("to fifo.zip")},
+        {QStringLiteral("socket.zip"), QStringLiteral("to socket.zip")},
+        {QStringLiteral("/dev/null"), QStringLiteral("to device.zip")},
+        {QStringLiteral("missing.zip"), QStringLiteral("dangling.zip")},
+        {QStringLiteral("self.zip"), QStringLiteral("self.zip")},
+        {QStringLiteral("pong.zip"), QStringLiteral("ping.zip")},
+        {QStringLiteral("ping.zip"), QStringLiteral("pong.zip")},
+        {QStringLiteral(".."), QStringLiteral("up")}};
+    for (const auto &[target, name] : links)
+        link(target, folder + QLatin1Char('/') + name);
+
+    const QString path = folder + pathEnding;
+    const QStringList expected = QDir(path).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    QVERIFY(expected.contains(QStringLiteral("to fifo.zip")));
+    QVERIFY(!expected.contains(QStringLiteral("fifo.zip")));
+    QCOMPARE(platform::listPlainFiles(path, types), expected);
 }
 
 QTEST_MAIN(BadModFoldersTest)
