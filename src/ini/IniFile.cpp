@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QSaveFile>
-#include <QStringConverter>
 #include <QTextStream>
 
 #include <algorithm>
@@ -65,8 +64,9 @@ void IniFile::load(const QString &path)
         lastErrorText = file.errorString();
         return;
     }
+    fileEncoding = platform::detectTextEncoding(file);
     QTextStream stream(&file);
-    stream.setEncoding(QStringConverter::System);
+    platform::setReadingEncoding(stream, fileEncoding);
     QString rawLine;
     while (stream.readLineInto(&rawLine)) {
         const QString text = rawLine.simplified();
@@ -199,6 +199,12 @@ void IniFile::setValue(const QString &section, const QString &key, const QString
     }
 }
 
+bool IniFile::codePageHoldsEveryLine() const
+{
+    return std::all_of(lines.cbegin(), lines.cend(),
+                       [](const IniLine &line) { return platform::codePageHolds(line.text); });
+}
+
 // Written to a temporary file beside the target and renamed over it only when complete,
 // so a crash or a full disk never leaves a half-written file behind.
 void IniFile::save(const QString &path)
@@ -212,7 +218,9 @@ void IniFile::save(const QString &path)
         return;
     }
     QTextStream stream(&file);
-    stream.setEncoding(QStringConverter::System);
+    platform::setWritingEncoding(stream, platform::encodingToWrite(fileEncoding, [this] {
+                                     return codePageHoldsEveryLine();
+                                 }));
     for (const IniLine &line : std::as_const(lines))
         stream << line.text << '\n';
     stream.flush();
