@@ -30,18 +30,31 @@ export WINEPATH
 # environment would only slow Wine down.
 unset DISPLAY WAYLAND_DISPLAY
 
-# Two tests starting at once must not both build the prefix.
+# Two tests starting at once must not both build the prefix. Wine hands no QT_ variable of
+# the Unix environment to Windows programs, so the prefix itself gives every program in it
+# (the tests and the stand-in game they start) the platform the tests ask for.
 (
     flock 9
-    if [ ! -f "$WINEPREFIX/system.reg" ]; then
-        wineboot --init >/dev/null 2>&1
-        wineserver --wait
+    if [ ! -f "$WINEPREFIX/vmm-ready" ]; then
+        wineboot --init </dev/null >/dev/null 2>&1
+        wine reg add 'HKCU\Environment' /v QT_QPA_PLATFORM /d "${QT_QPA_PLATFORM:-offscreen}" /f \
+            </dev/null >/dev/null 2>&1
+        touch "$WINEPREFIX/vmm-ready"
     fi
 ) 9>"$build_folder/wine-prefix.lock"
 
+# A program that hangs is ended here, before ctest's own time-out, so that its report up to
+# the hang is still shown. Its own output goes to a file too: Wine's helper processes, and any
+# program a test leaves running, would otherwise hold ctest's pipe open long after the test.
 report=$(mktemp "${TMPDIR:-/tmp}/vmm-wine-report.XXXXXX")
-trap 'rm -f "$report"' EXIT
-wine "$program" "$@" -o "Z:${report},txt"
+output=$(mktemp "${TMPDIR:-/tmp}/vmm-wine-output.XXXXXX")
+trap 'rm -f "$report" "$output"' EXIT
+timeout --kill-after=10 "${VMM_WINE_TIMEOUT:-240}" \
+    wine "$program" "$@" -o "Z:${report},txt" </dev/null >"$output" 2>&1
 status=$?
 cat "$report"
+if [ "$status" -ne 0 ]; then
+    cat "$output"
+    [ "$status" -ne 124 ] || echo "$(basename "$program") did not end within ${VMM_WINE_TIMEOUT:-240}s"
+fi
 exit "$status"

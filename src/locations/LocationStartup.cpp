@@ -5,6 +5,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/PathChecks.h"
 #include "platform/ProcessExit.h"
+#include "platform/SystemReason.h"
 
 #include <QCoreApplication>
 
@@ -31,7 +32,7 @@ void saveLocationsOrWarn(QWidget *window)
         return;
     platform::showWarning(window, locationsTitle(),
                           QCoreApplication::translate("MainWindow", "Cannot write file %1:\n%2.")
-                              .arg(optionsIniPath(), result.errorText));
+                              .arg(optionsIniPath(), platform::reasonInMessage(result.errorText)));
 }
 } // namespace
 

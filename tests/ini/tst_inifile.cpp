@@ -40,9 +40,14 @@ QByteArray saved(IniFile &ini, const QTemporaryDir &dir)
     return TestAppFolder::readFile(path);
 }
 
+// The line end a save puts on disk.
 QByteArray nl()
 {
+#ifdef Q_OS_WIN
+    return QByteArray("\r\n");
+#else
     return QByteArray("\n");
+#endif
 }
 } // namespace
 

@@ -77,8 +77,9 @@ void LocationSettingsTest::defaultConfigPathKeepsEnvironmentText_data()
         << QByteArray("C:") << QByteArray("\\Users\\player")
         << QStringLiteral("C:\\Users\\player/My Documents/Varnhold 2.3/config");
     QTest::newRow("non-ASCII home")
-        << QByteArray("D:") << QStringLiteral("\\Users\\Jörg").toUtf8()
-        << QStringLiteral("D:\\Users\\Jörg/My Documents/Varnhold 2.3/config");
+        << DefaultGamePlace::otherDrive() << QStringLiteral("\\Users\\Jörg").toUtf8()
+        << QString::fromUtf8(DefaultGamePlace::otherDrive()) +
+               QStringLiteral("\\Users\\Jörg/My Documents/Varnhold 2.3/config");
     QTest::newRow("not set") << QByteArray() << QByteArray()
                              << QStringLiteral("/My Documents/Varnhold 2.3/config");
 }
@@ -91,6 +92,7 @@ void LocationSettingsTest::defaultConfigPathKeepsEnvironmentText()
     PlatformProbe probe;
     TestAppFolder folder;
     DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
+    REQUIRE_FREE_DEFAULT_PLACE(place);
     if (drive.isNull()) {
         qunsetenv("HOMEDRIVE");
         qunsetenv("HOMEPATH");
@@ -147,6 +149,7 @@ void LocationSettingsTest::defaultsKeepOnlyWhatExists()
     PlatformProbe probe;
     TestAppFolder folder;
     DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
+    REQUIRE_FREE_DEFAULT_PLACE(place);
     const auto put = [](const QString &what, const QString &path) {
         if (what == QLatin1String("folder"))
             QDir().mkpath(path);
@@ -172,6 +175,7 @@ void LocationSettingsTest::firstStartAtDefaultPlaceWritesDefaults()
     PlatformProbe probe;
     TestAppFolder folder;
     DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
+    REQUIRE_FREE_DEFAULT_PLACE(place);
     DefaultGamePlace::create();
 
     MainWindow window;
@@ -188,6 +192,7 @@ void LocationSettingsTest::firstStartElsewhereAsksAndCancelEndsWithZero()
     PlatformProbe probe;
     TestAppFolder folder;
     DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
+    REQUIRE_FREE_DEFAULT_PLACE(place);
     QStringList events;
     probe.onMessage = [&events](QWidget *, const platform::MessageRecord &) {
         events << QStringLiteral("box");
@@ -217,6 +222,7 @@ void LocationSettingsTest::firstStartElsewhereTakesDialogPaths()
     TestAppFolder folder;
     folder.createGame();
     DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
+    REQUIRE_FREE_DEFAULT_PLACE(place);
     DefaultGamePlace::createExecutable(); // only part of the game at the default place
     ModalDialogDriver driver;
     driver.whenShown<OptionsDialog>([&folder](OptionsDialog *dialog) {
@@ -244,6 +250,7 @@ void LocationSettingsTest::escapeAtStartSavesWhatVariablesHold()
     PlatformProbe probe;
     TestAppFolder folder;
     DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
+    REQUIRE_FREE_DEFAULT_PLACE(place);
     DefaultGamePlace::createModFolder();
     ModalDialogDriver driver;
     driver.whenShown<OptionsDialog>(
@@ -264,6 +271,7 @@ void LocationSettingsTest::cancelAtStartLeavesOldOptionsIniUntouched()
     PlatformProbe probe;
     TestAppFolder folder;
     DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
+    REQUIRE_FREE_DEFAULT_PLACE(place);
     const QByteArray old = "; kept\n[Paths]\nExecutablePath=gone.exe\n";
     TestAppFolder::writeFile(folder.optionsIniPath(), old);
     ModalDialogDriver driver;
@@ -306,6 +314,7 @@ void LocationSettingsTest::unusableStoredLocationsTakeDefaults()
     TestAppFolder folder;
     folder.createGame();
     DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
+    REQUIRE_FREE_DEFAULT_PLACE(place);
     DefaultGamePlace::create();
     if (!content.isEmpty())
         content = content.arg(folder.exePath(), folder.modFolder(), folder.configPath());
@@ -343,6 +352,7 @@ void LocationSettingsTest::validStoredLocationsAreKeptAndRewritten()
     TestAppFolder folder;
     folder.createGame();
     DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
+    REQUIRE_FREE_DEFAULT_PLACE(place);
     DefaultGamePlace::create(); // must not be taken
     const auto fill = [&folder](const QString &text) {
         return QString(text)
@@ -414,6 +424,7 @@ void LocationSettingsTest::unwritableOptionsIniWarnsOnceAndGoesOn()
     PlatformProbe probe;
     TestAppFolder folder;
     DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
+    REQUIRE_FREE_DEFAULT_PLACE(place);
     DefaultGamePlace::create();
     if (folderAtOptionsIni) {
         QVERIFY(QDir().mkpath(folder.optionsIniPath()));

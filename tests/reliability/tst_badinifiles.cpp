@@ -96,8 +96,13 @@ void BadIniFilesTest::loadsAndSavesWithoutLoss_data()
     QTest::newRow("empty") << QByteArray() << QByteArray();
     QTest::newRow("NUL bytes") << QByteArray("[Paths]\nA=a\0b\n\0\n", 16)
                                << QByteArray("[Paths]\nA=a\0b\n\0\n", 16);
-    QTest::newRow("byte-order mark")
-        << QByteArray("\xEF\xBB\xBF[Paths]\nA=1\n") << QByteArray("[Paths]\nA=1\n");
+    // Where the system's encoding is a code page, the mark is what tells UTF-8 apart.
+    QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF[Paths]\nA=1\n")
+#ifdef Q_OS_WIN
+                                     << QByteArray("\xEF\xBB\xBF[Paths]\nA=1\n");
+#else
+                                     << QByteArray("[Paths]\nA=1\n");
+#endif
     QTest::newRow("CR LF") << QByteArray("[Paths]\r\nA=1\r\n") << QByteArray("[Paths]\nA=1\n");
     QTest::newRow("CR only") << QByteArray("[Paths]\rA=1\rB=2\r") << QByteArray("[Paths]A=1B=2\n");
     QTest::newRow("no final line end")
@@ -115,6 +120,7 @@ void BadIniFilesTest::loadsAndSavesWithoutLoss()
 {
     QFETCH(QByteArray, content);
     QFETCH(QByteArray, saved);
+    saved = TestAppFolder::asSaved(saved);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("file.ini"));
     writeBytes(path, content);
@@ -143,7 +149,7 @@ void BadIniFilesTest::byteOrderMarkIsNotPartOfTheFirstLine()
 void BadIniFilesTest::nulBytesStayInTheValue()
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("nul.ini"));
+    const QString path = dir.filePath(QStringLiteral("with-nuls.ini"));
     writeBytes(path, QByteArray("[Paths]\nExecutablePath=a\0b\n", 27));
     IniFile ini(path);
     QCOMPARE(ini.value(QStringLiteral("Paths"), QStringLiteral("ExecutablePath"), missing),

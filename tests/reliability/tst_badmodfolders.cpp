@@ -42,11 +42,17 @@ void link(const QString &target, const QString &linkPath)
     QVERIFY2(QFile::link(target, linkPath), qPrintable(linkPath));
 }
 
+// Windows allows no double quote in a file name; percent signs are as awkward there.
 const QStringList oddNames{
-    QStringLiteral("\"quoted\".zip"), QStringLiteral("it's.zip"),   QStringLiteral("a=b.zip"),
-    QStringLiteral(";semi.zip"),      QStringLiteral("#hash.zip"),  QStringLiteral("[bracket].zip"),
-    QStringLiteral(" lead.zip"),      QStringLiteral("  two.zip"),  QStringLiteral("Välheim.zip"),
-    QStringLiteral("冒険.zip"),       QStringLiteral("🎮 party.zip")};
+#ifdef Q_OS_WIN
+    QStringLiteral("%quoted%.zip"),
+#else
+    QStringLiteral("\"quoted\".zip"),
+#endif
+    QStringLiteral("it's.zip"),     QStringLiteral("a=b.zip"),       QStringLiteral(";semi.zip"),
+    QStringLiteral("#hash.zip"),    QStringLiteral("[bracket].zip"), QStringLiteral(" lead.zip"),
+    QStringLiteral("  two.zip"),    QStringLiteral("Välheim.zip"),   QStringLiteral("冒険.zip"),
+    QStringLiteral("🎮 party.zip")};
 } // namespace
 
 class BadModFoldersTest : public QObject {
@@ -90,6 +96,10 @@ void BadModFoldersTest::thirtyThousandFilesListQuickly()
 
 void BadModFoldersTest::symbolicLinkLoopsAreSkipped()
 {
+#ifdef Q_OS_WIN
+    QSKIP("Qt makes shortcut files, not symbolic links, on Windows, where an ordinary user may "
+          "not make symbolic links");
+#endif
     PlatformProbe probe;
     TestAppFolder folder;
     folder.createReadyTool({QStringLiteral("real.zip")});

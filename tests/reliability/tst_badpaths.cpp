@@ -48,9 +48,10 @@ struct Layout {
     QString optionsIniPath() const { return appDir + QStringLiteral("/options.ini"); }
     QByteArray optionsIni() const
     {
-        return QStringLiteral("[Paths]\nExecutablePath=%1\nModFolderPath=%2\nConfigFilePath=%3\n")
-            .arg(exePath(), modFolder(), configPath())
-            .toUtf8();
+        return TestAppFolder::asSaved(
+            QStringLiteral("[Paths]\nExecutablePath=%1\nModFolderPath=%2\nConfigFilePath=%3\n")
+                .arg(exePath(), modFolder(), configPath())
+                .toUtf8());
     }
     // The stand-in game's record of its starts: for each, its working folder and arguments.
     QStringList lastLaunch() const
@@ -108,8 +109,14 @@ void BadPathsTest::toolWorksThroughAnyPath_data()
                             << QStringLiteral("Program Files/Varnhold Game");
     QTest::newRow("non-ASCII") << QStringLiteral("Werkzeuge/Mod-Verwaltung für Välheim")
                                << QStringLiteral("Spiele/ヴァルンホルド 🎮");
+#ifdef Q_OS_WIN
+    // Windows allows none of | > * \ " in a name; cmd's own syntax is as awkward there.
+    QTest::newRow("shell characters") << QStringLiteral("tools $(x) `y` ; & ^ ' %x% !y!")
+                                      << QStringLiteral("game 'q' $HOME %PATH% ^&");
+#else
     QTest::newRow("shell characters") << QStringLiteral("tools $(x) `y` ; | & > * ' \\")
                                       << QStringLiteral("game \"q\" $HOME %PATH%");
+#endif
     QTest::newRow("very long") << longFolder(1800) << longFolder(1700);
 }
 

@@ -4,6 +4,7 @@
 
 #include "PlatformProbe.h"
 #include "ReliabilitySupport.h"
+#include "SystemReasons.h"
 #include "TestAppFolder.h"
 
 #include "app/AppState.h"
@@ -248,9 +249,9 @@ void SaveFaultsTest::optionsIniBelowARegularFileIsReported()
     QVERIFY(window.startupCompleted());
     QCOMPARE(probe.messages.size(), 2);
     probe.messages.removeFirst();
-    expectWarning(
-        probe, locationsTitle,
-        QStringLiteral("Cannot write file %1/options.ini:\nNot a directory.").arg(plainFile));
+    expectWarning(probe, locationsTitle,
+                  QStringLiteral("Cannot write file %1/options.ini:\n%2.")
+                      .arg(plainFile, reasons::inMessage(reasons::belowRegularFile())));
     QCOMPARE(treeSnapshot(folder.root()), before);
     QCOMPARE(window.form().listChooseSetting->count(), 0);
 }
@@ -341,8 +342,8 @@ void SaveFaultsTest::setFileFolderThatIsARegularFileIsReported()
     answerSetFileCreation(QStringLiteral("CreateBlank"), QStringLiteral("new"));
     window.form().buttonCreateSetting->click();
     expectWarning(probe, editorTitle,
-                  QStringLiteral("Cannot write file %1/new.set:\nNot a directory.")
-                      .arg(folder.setFilesDir()));
+                  QStringLiteral("Cannot write file %1/new.set:\n%2.")
+                      .arg(folder.setFilesDir(), reasons::inMessage(reasons::belowRegularFile())));
     QCOMPARE(treeSnapshot(folder.root()), before);
 }
 
@@ -388,7 +389,8 @@ void SaveFaultsTest::configurationBelowARegularFileIsReported()
     const QStringList before = treeSnapshot(folder.root());
     window.form().buttonVHConfigSave->click();
     expectWarning(probe, editorTitle,
-                  QStringLiteral("Cannot write file %1:\nNot a directory.").arg(config));
+                  QStringLiteral("Cannot write file %1:\n%2.")
+                      .arg(config, reasons::inMessage(reasons::belowRegularFile())));
     QCOMPARE(treeSnapshot(folder.root()), before);
 }
 
