@@ -27,19 +27,57 @@ bool isAscii(QStringView text)
     return true;
 }
 
-// Whether the bytes end in the middle of a UTF-8 sequence, which the decoder does not report
-// until more bytes come.
-bool endsInsideSequence(QByteArrayView bytes)
-{
-    for (qsizetype back = 1; back <= 4 && back <= bytes.size(); ++back) {
-        const auto byte = static_cast<unsigned char>(bytes.at(bytes.size() - back));
-        if ((byte & 0xC0) == 0x80)
-            continue; // a continuation byte: look further back for the lead
-        const int length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
-        return length > back;
+// Checks bytes for well-formed UTF-8 as they come, chunk by chunk: no stray continuation
+// bytes, no overlong forms, no surrogates, nothing beyond U+10FFFF, nothing cut off.
+class Utf8Validator {
+public:
+    void feed(QByteArrayView bytes)
+    {
+        for (const char signedByte : bytes) {
+            if (!valid)
+                return;
+            const auto byte = static_cast<unsigned char>(signedByte);
+            if (pending > 0) {
+                valid = byte >= low && byte <= high;
+                low = 0x80;
+                high = 0xBF;
+                --pending;
+            } else {
+                startSequence(byte);
+            }
+        }
     }
-    return false;
-}
+
+    bool isValid() const { return valid && pending == 0; }
+    // False once a byte broke the rules; a sequence merely cut off at a chunk's end may still
+    // be completed by the next chunk.
+    bool mayStillBeValid() const { return valid; }
+
+private:
+    void startSequence(unsigned char byte)
+    {
+        if (byte < 0x80)
+            return;
+        if (byte >= 0xC2 && byte <= 0xDF) {
+            pending = 1;
+        } else if (byte >= 0xE0 && byte <= 0xEF) {
+            pending = 2;
+            low = byte == 0xE0 ? 0xA0 : 0x80;  // no overlong form
+            high = byte == 0xED ? 0x9F : 0xBF; // no surrogate
+        } else if (byte >= 0xF0 && byte <= 0xF4) {
+            pending = 3;
+            low = byte == 0xF0 ? 0x90 : 0x80;  // no overlong form
+            high = byte == 0xF4 ? 0x8F : 0xBF; // nothing beyond U+10FFFF
+        } else {
+            valid = false;
+        }
+    }
+
+    bool valid = true;
+    int pending = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+};
 
 bool detectedSystemUtf8()
 {
@@ -75,32 +113,25 @@ TextEncoding detectTextEncoding(QIODevice &file)
 {
     const qint64 start = file.pos();
     constexpr qint64 chunkSize = 1 << 16;
-    QStringDecoder decoder(QStringConverter::Utf8);
-    QByteArray chunk;
+    Utf8Validator validator;
     bool first = true;
     bool ascii = true;
-    bool validUtf8 = true;
-    while (validUtf8) {
-        const QByteArray next = file.read(chunkSize);
-        if (next.isEmpty())
+    while (validator.mayStillBeValid()) {
+        const QByteArray chunk = file.read(chunkSize);
+        if (chunk.isEmpty())
             break;
-        chunk = next;
         if (first && chunk.startsWith(utf8Bom)) {
             file.seek(start);
             return TextEncoding::Utf8WithBom;
         }
         first = false;
-        if (ascii && isAscii(chunk))
-            continue;
-        ascii = false;
-        decoder(chunk);
-        validUtf8 = !decoder.hasError();
+        ascii = ascii && isAscii(chunk);
+        validator.feed(chunk);
     }
-    validUtf8 = validUtf8 && !endsInsideSequence(chunk);
     file.seek(start);
     if (ascii)
         return TextEncoding::Undetermined;
-    return validUtf8 ? TextEncoding::Utf8 : TextEncoding::CodePage;
+    return validator.isValid() ? TextEncoding::Utf8 : TextEncoding::CodePage;
 }
 
 void setReadingEncoding(QTextStream &stream, TextEncoding encoding)

@@ -23,11 +23,13 @@ const QByteArray defaultOptionsIni = "[Paths]\n"
                                      "ConfigFilePath=C:/Users/player/My Documents/Varnhold 2.3/"
                                      "config\n";
 
+// As the tool writes it.
 QByteArray optionsIni(const QString &exe, const QString &modFolder, const QString &config)
 {
-    return QStringLiteral("[Paths]\nExecutablePath=%1\nModFolderPath=%2\nConfigFilePath=%3\n")
-        .arg(exe, modFolder, config)
-        .toUtf8();
+    return TestAppFolder::asSaved(
+        QStringLiteral("[Paths]\nExecutablePath=%1\nModFolderPath=%2\nConfigFilePath=%3\n")
+            .arg(exe, modFolder, config)
+            .toUtf8());
 }
 
 void pressButton(OptionsDialog *dialog, QDialogButtonBox::StandardButton which)
@@ -183,7 +185,8 @@ void LocationSettingsTest::firstStartAtDefaultPlaceWritesDefaults()
     QVERIFY(window.startupCompleted());
     QVERIFY(probe.messages.isEmpty());
     QVERIFY(probe.exits.isEmpty());
-    QCOMPARE(TestAppFolder::readFile(folder.optionsIniPath()), defaultOptionsIni);
+    QCOMPARE(TestAppFolder::readFile(folder.optionsIniPath()),
+             TestAppFolder::asSaved(defaultOptionsIni));
     expectDefaults();
 }
 
@@ -408,7 +411,8 @@ void LocationSettingsTest::rewriteKeepsUnrelatedLines()
 
     QVERIFY(window.startupCompleted());
     QCOMPARE(TestAppFolder::readFile(folder.optionsIniPath()),
-             expected.arg(folder.exePath(), folder.modFolder(), folder.configPath()).toUtf8());
+             TestAppFolder::asSaved(
+                 expected.arg(folder.exePath(), folder.modFolder(), folder.configPath()).toUtf8()));
 }
 
 void LocationSettingsTest::unwritableOptionsIniWarnsOnceAndGoesOn_data()

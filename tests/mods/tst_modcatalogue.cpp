@@ -52,7 +52,10 @@ void ModCatalogueTest::foldersAndHiddenFilesAreLeftOut()
     QVERIFY(QDir().mkpath(global + QStringLiteral("/.hiddenfolder")));
     TestAppFolder::hide(global + QStringLiteral("/.hidden.zip"));
     TestAppFolder::hide(global + QStringLiteral("/.hiddenfolder"));
+#ifndef Q_OS_WIN
+    // On Windows this would make a shortcut, which is an ordinary file there.
     QVERIFY(QFile::link(global + QStringLiteral("/inner.zip"), global + QStringLiteral("/link")));
+#endif
 
     QCOMPARE(listModFileNames(global), QStringList{QStringLiteral("g.zip")});
 }

@@ -144,12 +144,12 @@ void BadPathsTest::toolWorksThroughAnyPath()
     window.form().buttonCreateSetting->click();
     QCOMPARE(layout.probe.messages.size(), 0);
     QVERIFY(readBytes(layout.appDir + QStringLiteral("/Set Files/copy.set"))
-                .contains("Mod0=a b.zip\n"));
+                .contains(TestAppFolder::asSaved("Mod0=a b.zip\n")));
 
     window.form().editVHConfig->setPlainText(QStringLiteral("resolution=800x600\n"));
     window.form().buttonVHConfigSave->click();
     QCOMPARE(layout.probe.messages.size(), 0);
-    QVERIFY(readBytes(layout.configPath()) == "resolution=800x600\n");
+    QVERIFY(readBytes(layout.configPath()) == TestAppFolder::asSaved("resolution=800x600\n"));
 
     window.form().buttonRun->click();
     QCOMPARE(layout.probe.exits, QVector<int>{0});
@@ -175,8 +175,17 @@ void BadPathsTest::tooLongSetFileNameIsReported()
     window.form().buttonCreateSetting->click();
     QCOMPARE(probe.messages.size(), 1);
     const QString path = folder.setFilesDir() + QLatin1Char('/') + name + QStringLiteral(".set");
+#ifdef Q_OS_WIN
+    // Windows words this reason by file system, and Wine words it differently again.
+    const QString text = probe.messages.first().text;
+    const QString start = QStringLiteral("Cannot write file %1:\n").arg(path);
+    QVERIFY2(text.startsWith(start) && text.size() > start.size() + 1, qPrintable(text));
+    QVERIFY2(text.endsWith(QLatin1Char('.')) && !text.endsWith(QLatin1String("..")),
+             qPrintable(text));
+#else
     QCOMPARE(probe.messages.first().text,
              QStringLiteral("Cannot write file %1:\nFile name too long.").arg(path));
+#endif
     QCOMPARE(treeSnapshot(folder.root()), before);
 }
 
@@ -224,7 +233,7 @@ void BadPathsTest::fiftyMegabyteConfigurationLoadsAndSavesWhole()
     QFile::remove(folder.configPath());
     window.form().buttonVHConfigSave->click();
     QCOMPARE(probe.messages.size(), 0);
-    QVERIFY(readBytes(folder.configPath()) == config);
+    QVERIFY(readBytes(folder.configPath()) == TestAppFolder::asSaved(config));
 }
 
 QTEST_MAIN(BadPathsTest)

@@ -389,7 +389,8 @@ void SetFileFormatTest::readsEachFileInItsEncoding_data()
     const QString accented = QStringLiteral("Välheim Ærø.zip");
     const QString beyond = QStringLiteral("日本 Välheim.zip");
     QTest::newRow("system code page")
-        << QByteArray() << QStringEncoder(QStringConverter::System).encode(accented) << accented;
+        << QByteArray() << QByteArray(QStringEncoder(QStringConverter::System).encode(accented))
+        << accented;
     QTest::newRow("UTF-8") << QByteArray() << accented.toUtf8() << accented;
     QTest::newRow("UTF-8 with byte-order mark")
         << QByteArray("\xEF\xBB\xBF") << beyond.toUtf8() << beyond;
