@@ -41,6 +41,16 @@ set(vmm_portable_commands
     COMMAND ${CMAKE_COMMAND} -E make_directory "${vmm_portable_dir}"
     COMMAND ${CMAKE_COMMAND} -E copy "$<TARGET_FILE:varnhold-mod-manager>"
             ${vmm_mingw_runtime_dlls} "${vmm_portable_dir}")
+# The runtime comes with its debugging symbols, which a player does not need.
+if(CMAKE_STRIP)
+    list(APPEND vmm_portable_commands
+         COMMAND ${CMAKE_STRIP} --strip-unneeded "${vmm_portable_dir}/$<TARGET_FILE_NAME:varnhold-mod-manager>")
+    foreach(dll ${vmm_mingw_runtime_dlls})
+        get_filename_component(dll_name "${dll}" NAME)
+        list(APPEND vmm_portable_commands
+             COMMAND ${CMAKE_STRIP} --strip-unneeded "${vmm_portable_dir}/${dll_name}")
+    endforeach()
+endif()
 foreach(module Core Gui Widgets)
     list(APPEND vmm_portable_commands
          COMMAND ${CMAKE_COMMAND} -E copy "$<TARGET_FILE:Qt6::${module}>" "${vmm_portable_dir}")
