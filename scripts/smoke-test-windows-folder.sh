@@ -2,7 +2,8 @@
 # Smoke test of the portable Windows folder: unpacks the zip as a player would, points the
 # tool at a small game beside it, starts the packaged executable under Wine on a virtual
 # screen with nothing but the folder's own DLLs, saves a picture of the main window to
-# BUILD/windows-folder-screenshot.png, closes the window with Alt+F4 and expects exit status 0.
+# BUILD/windows-folder-screenshot.png, closes the window with Alt+F4 and expects exit status 0;
+# then starts it once more without the campaign mod folder and expects its status, 3.
 # Usage: scripts/smoke-test-windows-folder.sh WINDOWS-BUILD-FOLDER
 set -euo pipefail
 
@@ -48,15 +49,49 @@ export WINEPREFIX=$build/wine-smoke-prefix
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES=mscoree,mshtml=
 unset WINEPATH QT_QPA_PLATFORM
-(cd "$tool" && exec wine ./varnhold-mod-manager.exe) </dev/null >"$place/wine.log" 2>&1 &
-pid=$!
+start_tool() {
+    (cd "$tool" && exec wine ./varnhold-mod-manager.exe) </dev/null >>"$place/wine.log" 2>&1 &
+    pid=$!
+}
 
-window=
-for _ in $(seq 1 240); do
-    window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1 || true)
-    [ -n "$window" ] || ! kill -0 "$pid" 2>/dev/null || { sleep 0.5; continue; }
-    break
-done
+# Waits for a visible window of that title and prints its id; prints nothing if none came.
+wait_for_window() {
+    local found
+    for _ in $(seq 1 240); do
+        found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
+        if [ -n "$found" ] || ! kill -0 "$pid" 2>/dev/null; then
+            break
+        fi
+        sleep 0.5
+    done
+    echo "$found"
+}
+
+# Waits for the tool to end; sets exit_status, empty if it did not end. Runs in this shell,
+# the tool's parent, which alone can collect its status.
+wait_for_exit() {
+    exit_status=
+    for _ in $(seq 1 60); do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            wait "$pid" && exit_status=0 || exit_status=$?
+            pid=
+            return
+        fi
+        sleep 0.5
+    done
+}
+
+expect_exit() { # status, what happened
+    wait_for_exit
+    if [ "$exit_status" != "$1" ]; then
+        echo "The packaged tool ended with status '${exit_status:-none}' $2; expected $1." >&2
+        exit 1
+    fi
+    echo "The packaged tool ended with status $1 $2."
+}
+
+start_tool
+window=$(wait_for_window "$title")
 if [ -z "$window" ]; then
     echo "The packaged tool did not show its main window." >&2
     cat "$place/wine.log" >&2
@@ -65,25 +100,17 @@ fi
 sleep 2 # let the first paint finish
 import -window "$window" "$screenshot"
 echo "The packaged tool shows its main window: $screenshot"
-
 xdotool key --window "$window" alt+F4 2>/dev/null
-status=
-for _ in $(seq 1 60); do
-    if ! kill -0 "$pid" 2>/dev/null; then
-        wait "$pid" && status=0 || status=$?
-        break
-    fi
-    sleep 0.5
-done
-pid_left=$pid
-pid=
-if [ -z "$status" ]; then
-    kill "$pid_left" 2>/dev/null || true
-    echo "The packaged tool did not end when its window was closed." >&2
+expect_exit 0 "after its window was closed"
+
+# A missing mod subfolder is reported, and once the message is confirmed the tool ends with
+# that subfolder's status.
+rm -r "$game/mods/campaign"
+start_tool
+message=$(wait_for_window "Varnhold locations")
+if [ -z "$message" ]; then
+    echo "The packaged tool did not report the missing campaign folder." >&2
     exit 1
 fi
-if [ "$status" -ne 0 ]; then
-    echo "The packaged tool ended with status $status after its window was closed." >&2
-    exit 1
-fi
-echo "Closing the window ended the tool with status 0."
+xdotool key --window "$message" Return 2>/dev/null
+expect_exit 3 "after reporting the missing campaign folder"

@@ -1,5 +1,6 @@
 #include "ModsTestTool.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QtTest>
@@ -15,6 +16,7 @@ private slots:
     void failedStartWarnsAndKeepsTheToolAsItWas();
     void systemReasonIsShownAsGiven();
     void programWithoutFolderStartsInTheCurrentFolder();
+    void windowsPathStartsTheGameInItsFolder();
 };
 
 namespace {
@@ -173,6 +175,25 @@ void GameLaunchTest::programWithoutFolderStartsInTheCurrentFolder()
     QCOMPARE(tool.probe.starts.at(0).program, QStringLiteral("varnhold"));
     QCOMPARE(tool.probe.starts.at(0).arguments, QStringList());
     QCOMPARE(tool.probe.starts.at(0).workingDirectory, QString());
+}
+
+// A path as Windows' own dialogs and shortcuts write it: backslashes after a drive letter.
+void GameLaunchTest::windowsPathStartsTheGameInItsFolder()
+{
+#ifdef Q_OS_WIN
+    ModsTestTool tool({QStringLiteral("a.zip")});
+    ModsTestTool::tick(tool.form().listMP, QStringLiteral("a.zip"));
+    appState().exePath = QDir::toNativeSeparators(appState().exePath);
+    QVERIFY(appState().exePath.contains(QStringLiteral(":\\")));
+    run(tool);
+    QCOMPARE(tool.probe.exits, QVector<int>{0});
+    QVERIFY(tool.probe.messages.isEmpty());
+    QVERIFY(tool.folder.waitForLaunches(1));
+    QCOMPARE(tool.folder.recordedLaunches().at(0),
+             QStringList({realPath(tool.folder.gameDir()), QStringLiteral("--mod_mp=a.zip")}));
+#else
+    QSKIP("backslashes separate folders only on Windows");
+#endif
 }
 
 QTEST_MAIN(GameLaunchTest)
