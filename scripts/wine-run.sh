@@ -30,16 +30,20 @@ export WINEPATH
 # environment would only slow Wine down.
 unset DISPLAY WAYLAND_DISPLAY
 
-# Two tests starting at once must not both build the prefix. Wine hands no QT_ variable of
-# the Unix environment to Windows programs, so the prefix itself gives every program in it
-# (the tests and the stand-in game they start) the platform the tests ask for.
+# Wine hands no QT_ variable of the Unix environment to Windows programs, so the prefix itself
+# gives every program in it (the tests and the stand-in game they start) the platform the
+# tests ask for.
+platform=${QT_QPA_PLATFORM:-offscreen}
+settings="QT_QPA_PLATFORM=$platform"
+# Two tests starting at once must not both set up the prefix.
 (
     flock 9
-    if [ ! -f "$WINEPREFIX/vmm-ready" ]; then
-        wineboot --init </dev/null >/dev/null 2>&1
-        wine reg add 'HKCU\Environment' /v QT_QPA_PLATFORM /d "${QT_QPA_PLATFORM:-offscreen}" /f \
-            </dev/null >/dev/null 2>&1
-        touch "$WINEPREFIX/vmm-ready"
+    if [ "$(cat "$WINEPREFIX/vmm-settings" 2>/dev/null)" != "$settings" ]; then
+        if [ ! -f "$WINEPREFIX/system.reg" ]; then
+            timeout 180 wineboot --init </dev/null >/dev/null 2>&1
+        fi
+        timeout 60 wine reg add 'HKCU\Environment' /v QT_QPA_PLATFORM /d "$platform" /f </dev/null >/dev/null 2>&1
+        echo "$settings" >"$WINEPREFIX/vmm-settings"
     fi
 ) 9>"$build_folder/wine-prefix.lock"
 
