@@ -19,13 +19,16 @@ cache=${VMM_CACHE:-$HOME/.cache/varnhold-mod-manager}/qt6-mingw-$version
 toolchain=lib/cmake/Qt6/qt.toolchain.cmake
 
 complete() { [ -f "$1/$toolchain" ] && [ -f "$1/bin/Qt6Widgets.dll" ] && [ -f "$1/plugins/platforms/qwindows.dll" ]; }
+# A build into the cache marks itself complete only at its very end, so a broken-off one is
+# never used.
+finished=.vmm-build-complete
 
 if [ "${1:-}" != --rebuild ]; then
     if complete "$shared"; then
         (cd "$shared" && pwd)
         exit 0
     fi
-    if complete "$cache"; then
+    if complete "$cache" && [ -f "$cache/$finished" ]; then
         echo "$cache"
         exit 0
     fi
@@ -62,12 +65,11 @@ source_dir=$work/qtbase-everywhere-src-$version
 sed -i 's/#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/' \
     "$source_dir/src/plugins/platforms/windows/qwindowswindow.cpp"
 
-# The toolchain file lives inside the Qt folder, so that Qt's own toolchain file, which loads
-# it, finds it after the folder has moved to the cache.
-staging=$cache.partial
-rm -rf "$staging"
-mkdir -p "$staging/lib/cmake/Qt6"
-cat >"$staging/lib/cmake/Qt6/mingw.cmake" <<'EOF'
+# Qt is installed where it is used: its files name their own folder. The toolchain file lives
+# inside that folder too, where Qt's own toolchain file loads it from.
+rm -rf "$cache"
+mkdir -p "$cache/lib/cmake/Qt6"
+cat >"$cache/lib/cmake/Qt6/mingw.cmake" <<'EOF'
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
@@ -82,8 +84,8 @@ EOF
 
 # The wintab header that tablet events need is not in Debian's source.
 cmake -S "$source_dir" -B "$work/build" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$staging/lib/cmake/Qt6/mingw.cmake" \
-    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$staging" \
+    -DCMAKE_TOOLCHAIN_FILE="$cache/lib/cmake/Qt6/mingw.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$cache" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
     -DFEATURE_opengl=OFF -DFEATURE_dbus=OFF -DFEATURE_sql=OFF -DFEATURE_network=OFF \
@@ -91,10 +93,7 @@ cmake -S "$source_dir" -B "$work/build" -G Ninja \
     -DFEATURE_vulkan=OFF -DFEATURE_tabletevent=OFF >&2
 cmake --build "$work/build" --parallel "$(nproc)" >&2
 cmake --install "$work/build" >&2
-find "$staging" -name '*.dll' -exec x86_64-w64-mingw32-strip --strip-unneeded {} \;
-
-# Only a complete build takes the cache's name, so a broken-off one is never used.
-rm -rf "$cache"
-mv "$staging" "$cache"
+find "$cache" -name '*.dll' -exec x86_64-w64-mingw32-strip --strip-unneeded {} \;
 complete "$cache" || { echo "The Windows Qt build in $cache is incomplete." >&2; exit 1; }
+touch "$cache/$finished"
 echo "$cache"
