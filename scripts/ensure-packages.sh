@@ -27,8 +27,18 @@ BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core fonts-li
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 E2E_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick desktop-file-utils)
 BENCH_PACKAGES=(xvfb xauth libxcb1-dev)
+# The Windows build: the MinGW-w64 cross compiler, Qt's host tools for the Windows Qt, and Wine
+# to run the Windows programs.
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix ninja-build qt6-base-dev-tools wine wine64)
 
 # How run-tests and run-demo configure build/: the same options, so that switching between
 # them rebuilds nothing. No optimisation and no debug information keeps the build short;
 # assertions stay on.
 MAIN_BUILD_OPTIONS=(-DCMAKE_BUILD_TYPE= -DVMM_WERROR=ON -DVMM_BUILD_TESTS=ON)
+
+# How the Windows build in build-win is configured, given the Windows Qt's folder: fills
+# WINDOWS_BUILD_OPTIONS.
+set_windows_build_options() {
+    WINDOWS_BUILD_OPTIONS=(-G Ninja "-DCMAKE_TOOLCHAIN_FILE=$1/lib/cmake/Qt6/qt.toolchain.cmake"
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
+}

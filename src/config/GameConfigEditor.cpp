@@ -4,6 +4,7 @@
 #include "app/MainWindowForm.h"
 #include "config/GameConfigFile.h"
 #include "platform/MessageBoxes.h"
+#include "platform/SystemReason.h"
 
 #include <QCoreApplication>
 #include <QPlainTextEdit>
@@ -13,7 +14,8 @@ namespace {
 void warn(QWidget *window, const char *text, const QString &path, const QString &reason)
 {
     platform::showWarning(window, QCoreApplication::translate("MainWindow", "Halvane v5"),
-                          QCoreApplication::translate("MainWindow", text).arg(path, reason));
+                          QCoreApplication::translate("MainWindow", text)
+                              .arg(path, platform::reasonInMessage(reason)));
 }
 } // namespace
 

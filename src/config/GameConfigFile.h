@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// The game's configuration file is opaque text to the tool: read and written whole, in the
-// system's encoding, with the platform's line ends on disk.
+// The game's configuration file is opaque text to the tool: read and written whole, with the
+// platform's line ends on disk. It is read in the encoding it is in and written back in it.
 
 struct GameConfigText {
     bool read = false;

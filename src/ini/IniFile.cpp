@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QSaveFile>
-#include <QStringConverter>
 #include <QTextStream>
 
 #include <algorithm>
@@ -69,8 +68,9 @@ void IniFile::load(const QString &path)
         lastErrorText = file.errorString();
         return;
     }
+    fileEncoding = platform::detectTextEncoding(file);
     QTextStream stream(&file);
-    stream.setEncoding(QStringConverter::System);
+    platform::setReadingEncoding(stream, fileEncoding);
     QString rawLine;
     // While the stream is not at its end, a line is read: bytes that give no text, such as a
     // lone carriage return or the start of a character, still make one blank line. A file that
@@ -210,6 +210,12 @@ void IniFile::setValue(const QString &section, const QString &key, const QString
     }
 }
 
+bool IniFile::codePageHoldsEveryLine() const
+{
+    return std::all_of(lines.cbegin(), lines.cend(),
+                       [](const IniLine &line) { return platform::codePageHolds(line.text); });
+}
+
 void IniFile::save(const QString &path)
 {
     statusCode = StatusOk;
@@ -220,7 +226,9 @@ void IniFile::save(const QString &path)
         return;
     }
     QTextStream stream(&file);
-    stream.setEncoding(QStringConverter::System);
+    platform::setWritingEncoding(stream, platform::encodingToWrite(fileEncoding, [this] {
+                                     return codePageHoldsEveryLine();
+                                 }));
     for (const IniLine &line : std::as_const(lines))
         stream << line.text << '\n';
     stream.flush();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ini/IniLine.h"
+#include "platform/TextEncoding.h"
 
 #include <QHash>
 #include <QString>
@@ -49,7 +50,11 @@ private:
     void buildIndex() const;
     void indexLine(int lineNumber) const;
 
+    bool codePageHoldsEveryLine() const;
+
     QVector<IniLine> lines;
+    // The form the file was read in, kept when it is written back.
+    platform::TextEncoding fileEncoding = platform::TextEncoding::Undetermined;
     int statusCode = StatusOk;
     QString lastErrorText;
 

@@ -5,6 +5,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/PathChecks.h"
 #include "platform/ProcessExit.h"
+#include "platform/SystemReason.h"
 
 #include <QCoreApplication>
 
@@ -32,9 +33,9 @@ void saveLocationsOrWarn(QWidget *window)
     const char *text = result.unreadable
                            ? QT_TRANSLATE_NOOP("MainWindow", "Cannot read file %1:\n%2.")
                            : QT_TRANSLATE_NOOP("MainWindow", "Cannot write file %1:\n%2.");
-    platform::showWarning(
-        window, locationsTitle(),
-        QCoreApplication::translate("MainWindow", text).arg(optionsIniPath(), result.errorText));
+    platform::showWarning(window, locationsTitle(),
+                          QCoreApplication::translate("MainWindow", text)
+                              .arg(optionsIniPath(), platform::reasonInMessage(result.errorText)));
 }
 } // namespace
 

@@ -4,6 +4,7 @@
 #include "platform/DetachedStart.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProcessExit.h"
+#include "platform/SystemReason.h"
 
 #include <QCoreApplication>
 
@@ -12,9 +13,10 @@ void launchGame(QWidget *window)
     const platform::DetachedStartRequest request = buildLaunchRequest();
     const platform::DetachedStartOutcome outcome = platform::startDetached(request);
     if (!outcome.started) {
-        platform::showWarning(window, QStringLiteral("Halvane v5"),
-                              QCoreApplication::translate("MainWindow", "Cannot start %1:\n%2.")
-                                  .arg(request.program, outcome.errorText));
+        platform::showWarning(
+            window, QStringLiteral("Halvane v5"),
+            QCoreApplication::translate("MainWindow", "Cannot start %1:\n%2.")
+                .arg(request.program, platform::reasonInMessage(outcome.errorText)));
         return;
     }
     platform::exitProcess(0);

@@ -1,6 +1,7 @@
 #include "setfiles/SetFileWarnings.h"
 
 #include "platform/MessageBoxes.h"
+#include "platform/SystemReason.h"
 
 #include <QString>
 
@@ -8,7 +9,8 @@ namespace {
 void warnAboutFile(QWidget *window, const QString &text, const QString &path, const QString &reason)
 {
     // One pass over both arguments, so a "%2" inside the path stays as it is.
-    platform::showWarning(window, QStringLiteral("Halvane v5"), text.arg(path, reason));
+    platform::showWarning(window, QStringLiteral("Halvane v5"),
+                          text.arg(path, platform::reasonInMessage(reason)));
 }
 } // namespace
 

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStringEncoder>
 #include <QtTest>
 
 #ifdef Q_OS_UNIX
@@ -68,6 +69,8 @@ private slots:
     void emptyEditorLeavesEmptyFile();
     void repeatedSavesWriteTheSameContent();
     void saveGoesToTheCurrentPath();
+    void saveKeepsTheEncodingTheGameReads_data();
+    void saveKeepsTheEncodingTheGameReads();
 
     void unreadableConfigWarnsAndStartupGoesOn();
     void readErrorAfterOpenKeepsTheEditorEmpty();
@@ -221,6 +224,46 @@ void GameConfigEditorTest::failedSaveKeepsOldFileWhole()
     QCOMPARE(entriesOf(tool.folder.gameDir()), entriesBefore);
     QCOMPARE(entriesOf(tool.folder.modFolder()), modEntriesBefore);
     QCOMPARE(tool.editor()->toPlainText(), QStringLiteral("replacement=1\n"));
+}
+
+// The game reads its configuration file itself, in whatever encoding it is in: a save keeps
+// that encoding, even for text the code page cannot hold, and keeps a UTF-8 file's mark where
+// the mark is what tells UTF-8 apart from the code page.
+void GameConfigEditorTest::saveKeepsTheEncodingTheGameReads_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("saved");
+    const auto system = [](const QString &text) {
+        return QByteArray(QStringEncoder(QStringConverter::System).encode(text));
+    };
+    const QByteArray mark("\xEF\xBB\xBF");
+    const QString accented = QStringLiteral("name=Välheim") + QString::fromLatin1(lineEnd);
+    const QString beyond = QStringLiteral("name=日本 Ærø") + QString::fromLatin1(lineEnd);
+    QTest::newRow("code page") << system(accented) << QString() << system(accented);
+    QTest::newRow("code page, typed beyond it") << system(accented) << QStringLiteral("x=日本")
+                                                << system(accented + QStringLiteral("x=日本"));
+    QTest::newRow("UTF-8") << beyond.toUtf8() << QString() << beyond.toUtf8();
+#ifdef Q_OS_WIN
+    QTest::newRow("UTF-8 with byte-order mark")
+        << mark + beyond.toUtf8() << QString() << mark + beyond.toUtf8();
+#else
+    QTest::newRow("UTF-8 with byte-order mark")
+        << mark + beyond.toUtf8() << QString() << beyond.toUtf8();
+#endif
+}
+
+void GameConfigEditorTest::saveKeepsTheEncodingTheGameReads()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, saved);
+    StartedOnConfig tool(content);
+    QVERIFY(tool.probe.messages.isEmpty());
+    tool.editor()->setPlainText(tool.editor()->toPlainText() + typed);
+    tool.save();
+    QVERIFY(tool.probe.messages.isEmpty());
+    QCOMPARE(tool.onDisk(), saved);
 }
 
 QTEST_MAIN(GameConfigEditorTest)

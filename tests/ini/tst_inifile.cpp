@@ -1,7 +1,9 @@
 #include "TestAppFolder.h"
 
 #include "ini/IniFile.h"
+#include "platform/TextEncoding.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -40,9 +42,14 @@ QByteArray saved(IniFile &ini, const QTemporaryDir &dir)
     return TestAppFolder::readFile(path);
 }
 
+// The line end a save puts on disk.
 QByteArray nl()
 {
+#ifdef Q_OS_WIN
+    return QByteArray("\r\n");
+#else
     return QByteArray("\n");
+#endif
 }
 } // namespace
 
@@ -50,6 +57,8 @@ class IniFileTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void detectsTheEncodingAFileIsIn_data();
+    void detectsTheEncodingAFileIsIn();
     void loadsAndClassifiesLines();
     void classifiesByFirstCharacter_data();
     void classifiesByFirstCharacter();
@@ -405,6 +414,42 @@ void IniFileTest::saveToMissingFolderCreatesNothing()
     ini.save(dir.filePath(QStringLiteral("missing/options.ini")));
     QCOMPARE(ini.status(), 2);
     QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("missing"))));
+}
+
+// Only well-formed UTF-8 counts as UTF-8; anything else was written in a code page and
+// must be read in it. The detection reads a file in large chunks, so sequences that straddle
+// a chunk's end must count too.
+void IniFileTest::detectsTheEncodingAFileIsIn_data()
+{
+    using platform::TextEncoding;
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<TextEncoding>("encoding");
+    const QByteArray pad(65535, 'a');
+    QTest::newRow("empty") << QByteArray() << TextEncoding::Undetermined;
+    QTest::newRow("ASCII") << QByteArray("[Paths]\nA=1\n") << TextEncoding::Undetermined;
+    QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF[P]") << TextEncoding::Utf8WithBom;
+    QTest::newRow("two-, three- and four-byte letters")
+        << QByteArray("\xC3\xA9 \xE6\x97\xA5 \xF0\x9F\x8E\xAE") << TextEncoding::Utf8;
+    QTest::newRow("Latin-1 letter") << QByteArray("caf\xE9\n") << TextEncoding::CodePage;
+    QTest::newRow("stray continuation byte") << QByteArray("a\x80") << TextEncoding::CodePage;
+    QTest::newRow("overlong slash") << QByteArray("\xC0\xAF") << TextEncoding::CodePage;
+    QTest::newRow("overlong three bytes") << QByteArray("\xE0\x80\xAF") << TextEncoding::CodePage;
+    QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << TextEncoding::CodePage;
+    QTest::newRow("beyond U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << TextEncoding::CodePage;
+    QTest::newRow("cut off at the end") << QByteArray("ok \xE6\x97") << TextEncoding::CodePage;
+    QTest::newRow("letter across chunks") << pad + "\xE6\x97\xA5" << TextEncoding::Utf8;
+    QTest::newRow("bad byte in a later chunk")
+        << "\xC3\xA9" + pad + pad + "\xE9" << TextEncoding::CodePage;
+}
+
+void IniFileTest::detectsTheEncodingAFileIsIn()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(platform::TextEncoding, encoding);
+    QBuffer buffer(&bytes);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    QCOMPARE(platform::detectTextEncoding(buffer), encoding);
+    QCOMPARE(buffer.pos(), 0); // rewound for the reader
 }
 
 QTEST_GUILESS_MAIN(IniFileTest)

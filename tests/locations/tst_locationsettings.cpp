@@ -23,11 +23,13 @@ const QByteArray defaultOptionsIni = "[Paths]\n"
                                      "ConfigFilePath=C:/Users/player/My Documents/Varnhold 2.3/"
                                      "config\n";
 
+// As the tool writes it.
 QByteArray optionsIni(const QString &exe, const QString &modFolder, const QString &config)
 {
-    return QStringLiteral("[Paths]\nExecutablePath=%1\nModFolderPath=%2\nConfigFilePath=%3\n")
-        .arg(exe, modFolder, config)
-        .toUtf8();
+    return TestAppFolder::asSaved(
+        QStringLiteral("[Paths]\nExecutablePath=%1\nModFolderPath=%2\nConfigFilePath=%3\n")
+            .arg(exe, modFolder, config)
+            .toUtf8());
 }
 
 void pressButton(OptionsDialog *dialog, QDialogButtonBox::StandardButton which)
@@ -78,8 +80,9 @@ void LocationSettingsTest::defaultConfigPathKeepsEnvironmentText_data()
         << QByteArray("C:") << QByteArray("\\Users\\player")
         << QStringLiteral("C:\\Users\\player/My Documents/Varnhold 2.3/config");
     QTest::newRow("non-ASCII home")
-        << QByteArray("D:") << QStringLiteral("\\Users\\Jörg").toUtf8()
-        << QStringLiteral("D:\\Users\\Jörg/My Documents/Varnhold 2.3/config");
+        << DefaultGamePlace::otherDrive() << QStringLiteral("\\Users\\Jörg").toUtf8()
+        << QString::fromUtf8(DefaultGamePlace::otherDrive()) +
+               QStringLiteral("\\Users\\Jörg/My Documents/Varnhold 2.3/config");
     QTest::newRow("not set") << QByteArray() << QByteArray()
                              << QStringLiteral("/My Documents/Varnhold 2.3/config");
 }
@@ -92,6 +95,7 @@ void LocationSettingsTest::defaultConfigPathKeepsEnvironmentText()
     PlatformProbe probe;
     TestAppFolder folder;
     DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
+    REQUIRE_FREE_DEFAULT_PLACE(place);
     if (drive.isNull()) {
         qunsetenv("HOMEDRIVE");
         qunsetenv("HOMEPATH");
@@ -148,6 +152,7 @@ void LocationSettingsTest::defaultsKeepOnlyWhatExists()
     PlatformProbe probe;
     TestAppFolder folder;
     DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
+    REQUIRE_FREE_DEFAULT_PLACE(place);
     const auto put = [](const QString &what, const QString &path) {
         if (what == QLatin1String("folder"))
             QDir().mkpath(path);
@@ -173,6 +178,7 @@ void LocationSettingsTest::firstStartAtDefaultPlaceWritesDefaults()
     PlatformProbe probe;
     TestAppFolder folder;
     DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
+    REQUIRE_FREE_DEFAULT_PLACE(place);
     DefaultGamePlace::create();
 
     MainWindow window;
@@ -180,7 +186,8 @@ void LocationSettingsTest::firstStartAtDefaultPlaceWritesDefaults()
     QVERIFY(window.startupCompleted());
     QVERIFY(probe.messages.isEmpty());
     QVERIFY(probe.exits.isEmpty());
-    QCOMPARE(TestAppFolder::readFile(folder.optionsIniPath()), defaultOptionsIni);
+    QCOMPARE(TestAppFolder::readFile(folder.optionsIniPath()),
+             TestAppFolder::asSaved(defaultOptionsIni));
     expectDefaults();
 }
 
@@ -198,6 +205,7 @@ void LocationSettingsTest::firstStartElsewhereAsksAndCancelEndsWithZero()
     PlatformProbe probe;
     TestAppFolder folder;
     DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
+    REQUIRE_FREE_DEFAULT_PLACE(place);
     if (executableAndConfigAtDefaults) {
         DefaultGamePlace::createExecutable();
         DefaultGamePlace::createConfig();
@@ -231,6 +239,7 @@ void LocationSettingsTest::firstStartElsewhereTakesDialogPaths()
     TestAppFolder folder;
     folder.createGame();
     DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
+    REQUIRE_FREE_DEFAULT_PLACE(place);
     DefaultGamePlace::createExecutable(); // only part of the game at the default place
     ModalDialogDriver driver;
     driver.whenShown<OptionsDialog>([&folder](OptionsDialog *dialog) {
@@ -258,6 +267,7 @@ void LocationSettingsTest::escapeAtStartEndsLikeCancel()
     PlatformProbe probe;
     TestAppFolder folder;
     DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
+    REQUIRE_FREE_DEFAULT_PLACE(place);
     DefaultGamePlace::createModFolder();
     ModalDialogDriver driver;
     driver.whenShown<OptionsDialog>(
@@ -277,6 +287,7 @@ void LocationSettingsTest::cancelAtStartLeavesOldOptionsIniUntouched()
     PlatformProbe probe;
     TestAppFolder folder;
     DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
+    REQUIRE_FREE_DEFAULT_PLACE(place);
     const QByteArray old = "; kept\n[Paths]\nExecutablePath=gone.exe\n";
     TestAppFolder::writeFile(folder.optionsIniPath(), old);
     ModalDialogDriver driver;
@@ -321,6 +332,7 @@ void LocationSettingsTest::unusableStoredLocationsTakeDefaults()
     TestAppFolder folder;
     folder.createGame();
     DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
+    REQUIRE_FREE_DEFAULT_PLACE(place);
     DefaultGamePlace::create();
     if (!content.isEmpty())
         content = content.arg(folder.exePath(), folder.modFolder(), folder.configPath());
@@ -358,6 +370,7 @@ void LocationSettingsTest::validStoredLocationsAreKeptAndRewritten()
     TestAppFolder folder;
     folder.createGame();
     DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
+    REQUIRE_FREE_DEFAULT_PLACE(place);
     DefaultGamePlace::create(); // must not be taken
     const auto fill = [&folder](const QString &text) {
         return QString(text)
@@ -413,7 +426,8 @@ void LocationSettingsTest::rewriteKeepsUnrelatedLines()
 
     QVERIFY(window.startupCompleted());
     QCOMPARE(TestAppFolder::readFile(folder.optionsIniPath()),
-             expected.arg(folder.exePath(), folder.modFolder(), folder.configPath()).toUtf8());
+             TestAppFolder::asSaved(
+                 expected.arg(folder.exePath(), folder.modFolder(), folder.configPath()).toUtf8()));
 }
 
 void LocationSettingsTest::unwritableOptionsIniWarnsOnceAndGoesOn_data()
@@ -431,6 +445,7 @@ void LocationSettingsTest::unwritableOptionsIniWarnsOnceAndGoesOn()
     PlatformProbe probe;
     TestAppFolder folder;
     DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
+    REQUIRE_FREE_DEFAULT_PLACE(place);
     DefaultGamePlace::create();
     if (folderAtOptionsIni) {
         QVERIFY(QDir().mkpath(folder.optionsIniPath()));

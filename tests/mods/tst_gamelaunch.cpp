@@ -17,6 +17,7 @@ private slots:
     void systemReasonIsShownAsGiven();
     void relativeProgramStartsWhatTheCheckFound_data();
     void relativeProgramStartsWhatTheCheckFound();
+    void windowsPathStartsTheGameInItsFolder();
 };
 
 namespace {
@@ -46,9 +47,22 @@ void GameLaunchTest::nothingTickedStartsTheGameWithNoArguments()
 void GameLaunchTest::everyTickedModIsOneWholeArgument()
 {
     const QString spaced = QStringLiteral("My Big Mod.zip");
-    const QString quoted = QStringLiteral("say \"hi\" \"\"\".pak");
     const QString accented = QStringLiteral("Šárka ünïcode 日本.zip");
+#ifdef Q_OS_WIN
+    // No quote can stand in a Windows file name, but the other options can hold quotes and a
+    // folder's trailing backslash, the two things Windows' command-line quoting must escape.
+    const QString quoted = QStringLiteral("say 'hi' %PATH% ^&.pak");
+    const QString loneQuote = QStringLiteral("half'open !x!.zip");
+    const QString otherOptions =
+        QStringLiteral("\"--save=C:\\My Saves\\\" --title=\"\"\"A\\\"\"\"");
+    const QStringList otherArguments{QStringLiteral("--save=C:\\My Saves\\"),
+                                     QStringLiteral("--title=\"A\\\"")};
+#else
+    const QString quoted = QStringLiteral("say \"hi\" \"\"\".pak");
     const QString loneQuote = QStringLiteral("half\"open.zip");
+    const QString otherOptions = QStringLiteral("--save=/tmp/a/b");
+    const QStringList otherArguments{otherOptions};
+#endif
     ModsTestTool tool({spaced, quoted, accented, QStringLiteral("unticked.zip")}, {loneQuote},
                       {spaced});
     ModsTestTool::tick(tool.form().listGlobal, spaced);
@@ -56,13 +70,12 @@ void GameLaunchTest::everyTickedModIsOneWholeArgument()
     ModsTestTool::tick(tool.form().listMP, quoted);
     ModsTestTool::tick(tool.form().listMP, accented);
     ModsTestTool::tick(tool.form().listMP, spaced);
-    tool.form().inputOtherCommands->setText(QStringLiteral("--save=/tmp/a/b"));
+    tool.form().inputOtherCommands->setText(otherOptions);
     // The view keeps the names as they are.
-    QCOMPARE(tool.commandLine(), QStringLiteral("%BinaryPath% --mod_mp=My Big Mod.zip "
-                                                "--mod_mp=say \"hi\" \"\"\".pak "
-                                                "--mod_mp=Šárka ünïcode 日本.zip "
-                                                "--mod_ca=half\"open.zip --mod=My Big Mod.zip "
-                                                "--save=/tmp/a/b"));
+    QCOMPARE(tool.commandLine(),
+             QStringLiteral("%BinaryPath% --mod_mp=My Big Mod.zip --mod_mp=") + quoted +
+                 QStringLiteral(" --mod_mp=Šárka ünïcode 日本.zip --mod_ca=") + loneQuote +
+                 QStringLiteral(" --mod=My Big Mod.zip ") + otherOptions);
     run(tool);
     QCOMPARE(tool.probe.exits, QVector<int>{0});
     QVERIFY(tool.folder.waitForLaunches(1));
@@ -70,8 +83,8 @@ void GameLaunchTest::everyTickedModIsOneWholeArgument()
         tool.folder.recordedLaunches().at(0),
         QStringList({realPath(tool.folder.gameDir()), QStringLiteral("--mod_mp=") + spaced,
                      QStringLiteral("--mod_mp=") + quoted, QStringLiteral("--mod_mp=") + accented,
-                     QStringLiteral("--mod_ca=") + loneQuote, QStringLiteral("--mod=") + spaced,
-                     QStringLiteral("--save=/tmp/a/b")}));
+                     QStringLiteral("--mod_ca=") + loneQuote, QStringLiteral("--mod=") + spaced}) +
+            otherArguments);
 }
 
 void GameLaunchTest::otherOptionsAreSplitByTheQuotingRules_data()
@@ -178,6 +191,25 @@ void GameLaunchTest::relativeProgramStartsWhatTheCheckFound()
     QCOMPARE(tool.probe.starts.at(0).program, QDir::current().absoluteFilePath(exePath));
     QCOMPARE(tool.probe.starts.at(0).arguments, QStringList());
     QCOMPARE(tool.probe.starts.at(0).workingDirectory, workingDirectory);
+}
+
+// A path as Windows' own dialogs and shortcuts write it: backslashes after a drive letter.
+void GameLaunchTest::windowsPathStartsTheGameInItsFolder()
+{
+#ifdef Q_OS_WIN
+    ModsTestTool tool({QStringLiteral("a.zip")});
+    ModsTestTool::tick(tool.form().listMP, QStringLiteral("a.zip"));
+    appState().exePath = QDir::toNativeSeparators(appState().exePath);
+    QVERIFY(appState().exePath.contains(QStringLiteral(":\\")));
+    run(tool);
+    QCOMPARE(tool.probe.exits, QVector<int>{0});
+    QVERIFY(tool.probe.messages.isEmpty());
+    QVERIFY(tool.folder.waitForLaunches(1));
+    QCOMPARE(tool.folder.recordedLaunches().at(0),
+             QStringList({realPath(tool.folder.gameDir()), QStringLiteral("--mod_mp=a.zip")}));
+#else
+    QSKIP("backslashes separate folders only on Windows");
+#endif
 }
 
 QTEST_MAIN(GameLaunchTest)

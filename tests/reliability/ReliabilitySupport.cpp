@@ -16,14 +16,17 @@
 #include <cerrno>
 #include <cstring>
 #include <functional>
+#ifdef Q_OS_LINUX
 #include <grp.h>
 #include <sys/fsuid.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace reliability {
+#ifdef Q_OS_LINUX
 namespace {
 constexpr int ordinaryUser = 65534; // "nobody" on Debian
 
@@ -69,13 +72,20 @@ void SmallFileSystem::fill()
 
 AsOrdinaryUser::AsOrdinaryUser()
 {
-    if (::geteuid() != 0)
+    if (::geteuid() != 0) {
+        active = true;
         return;
+    }
     ::setfsgid(ordinaryUser);
     ::setfsuid(ordinaryUser);
     switched = true;
     // setfsuid reports the previous value; asking again shows whether the change took.
     active = ::setfsuid(ordinaryUser) == ordinaryUser;
+}
+
+QString AsOrdinaryUser::whyNot() const
+{
+    return QStringLiteral("cannot take an ordinary user's file access here");
 }
 
 AsOrdinaryUser::~AsOrdinaryUser()
@@ -150,6 +160,34 @@ void setMode(const QString &path, int mode)
 {
     ::chmod(QFile::encodeName(path).constData(), mode_t(mode));
 }
+#else
+// Windows mounts no file system for one process and keeps no permission bits that would shut
+// the owner of a file out of it, so the cases that need them cannot be set up there.
+SmallFileSystem::SmallFileSystem(int)
+{
+    reason = QStringLiteral("Windows cannot mount a small file system for one test");
+}
+
+SmallFileSystem::~SmallFileSystem() = default;
+
+void SmallFileSystem::fill() {}
+
+AsOrdinaryUser::AsOrdinaryUser() = default;
+AsOrdinaryUser::~AsOrdinaryUser() = default;
+
+QString AsOrdinaryUser::whyNot() const
+{
+    return QStringLiteral("Windows has no permission bits that shut a file's owner out of it");
+}
+
+OrdinaryUserRun runAsOrdinaryUser(const std::function<QString()> &)
+{
+    return OrdinaryUserRun{false, QString(),
+                           QStringLiteral("Windows has no ordinary user a test could become")};
+}
+
+void setMode(const QString &, int) {}
+#endif
 
 void openFolderToEveryone(const QString &folder, const QString &root)
 {

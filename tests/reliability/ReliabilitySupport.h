@@ -50,7 +50,8 @@ private:
 
 // For its lifetime, file access of this thread is checked as for an ordinary user. A test that
 // runs as root otherwise reads and writes whatever the permission bits say. Does nothing when
-// the test does not run as root, where the bits already apply.
+// the test does not run as root, where the bits already apply. isActive() tells whether the
+// permission bits now apply; whyNot() says why they do not.
 class AsOrdinaryUser {
 public:
     AsOrdinaryUser();
@@ -59,6 +60,7 @@ public:
     AsOrdinaryUser &operator=(const AsOrdinaryUser &) = delete;
 
     bool isActive() const { return active; }
+    QString whyNot() const;
 
 private:
     bool switched = false;

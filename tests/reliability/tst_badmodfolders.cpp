@@ -21,10 +21,12 @@
 #include <QTreeWidgetItemIterator>
 #include <QtTest>
 
+#ifdef Q_OS_LINUX
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+#endif
 
 using namespace reliability;
 
@@ -48,11 +50,17 @@ void link(const QString &target, const QString &linkPath)
     QVERIFY2(QFile::link(target, linkPath), qPrintable(linkPath));
 }
 
+// Windows allows no double quote in a file name; percent signs are as awkward there.
 const QStringList oddNames{
-    QStringLiteral("\"quoted\".zip"), QStringLiteral("it's.zip"),   QStringLiteral("a=b.zip"),
-    QStringLiteral(";semi.zip"),      QStringLiteral("#hash.zip"),  QStringLiteral("[bracket].zip"),
-    QStringLiteral(" lead.zip"),      QStringLiteral("  two.zip"),  QStringLiteral("Välheim.zip"),
-    QStringLiteral("冒険.zip"),       QStringLiteral("🎮 party.zip")};
+#ifdef Q_OS_WIN
+    QStringLiteral("%quoted%.zip"),
+#else
+    QStringLiteral("\"quoted\".zip"),
+#endif
+    QStringLiteral("it's.zip"),     QStringLiteral("a=b.zip"),       QStringLiteral(";semi.zip"),
+    QStringLiteral("#hash.zip"),    QStringLiteral("[bracket].zip"), QStringLiteral(" lead.zip"),
+    QStringLiteral("  two.zip"),    QStringLiteral("Välheim.zip"),   QStringLiteral("冒険.zip"),
+    QStringLiteral("🎮 party.zip")};
 } // namespace
 
 class BadModFoldersTest : public QObject {
@@ -98,6 +106,10 @@ void BadModFoldersTest::thirtyThousandFilesListQuickly()
 
 void BadModFoldersTest::symbolicLinkLoopsAreSkipped()
 {
+#ifdef Q_OS_WIN
+    QSKIP("Qt makes shortcut files, not symbolic links, on Windows, where an ordinary user may "
+          "not make symbolic links");
+#endif
     PlatformProbe probe;
     TestAppFolder folder;
     folder.createReadyTool({QStringLiteral("real.zip")});
@@ -176,8 +188,8 @@ void BadModFoldersTest::unreadableSubfolderListsNothing()
     setMode(multiplay, 0);
 
     AsOrdinaryUser ordinary;
-    if (::geteuid() == 0 && !ordinary.isActive())
-        QSKIP("cannot take an ordinary user's file access here");
+    if (!ordinary.isActive())
+        QSKIP(qPrintable(ordinary.whyNot()));
     MainWindow window;
     QVERIFY(window.startupCompleted());
     QCOMPARE(probe.messages.size(), 0);
@@ -234,6 +246,7 @@ void BadModFoldersTest::oddNamesSurviveASetFileAsDocumented()
 }
 
 namespace {
+#ifdef Q_OS_LINUX
 void makeFifo(const QString &path)
 {
     QVERIFY2(::mkfifo(QFile::encodeName(path).constData(), 0644) == 0, qPrintable(path));
@@ -250,6 +263,7 @@ void makeSocket(const QString &path, int *descriptor)
     QVERIFY(*descriptor >= 0);
     QVERIFY(::bind(*descriptor, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0);
 }
+#endif
 
 // Names that lower-case alike, so that only the sort's own handling of ties orders them;
 // names whose lower case differs from their case folding or changes their length; and a name
@@ -288,6 +302,9 @@ void BadModFoldersTest::listingKeepsQtsFilesAndOrder_data()
 // exactly its order.
 void BadModFoldersTest::listingKeepsQtsFilesAndOrder()
 {
+#ifndef Q_OS_LINUX
+    QSKIP("only the Linux listing reads the folder itself; elsewhere it is Qt's own");
+#else
     QFETCH(platform::EntryTypes, types);
     QFETCH(QString, pathEnding);
     QTemporaryDir root;
@@ -320,6 +337,7 @@ void BadModFoldersTest::listingKeepsQtsFilesAndOrder()
     QVERIFY(expected.contains(QStringLiteral("to fifo.zip")));
     QVERIFY(!expected.contains(QStringLiteral("fifo.zip")));
     QCOMPARE(platform::listPlainFiles(path, types), expected);
+#endif
 }
 
 QTEST_MAIN(BadModFoldersTest)

@@ -97,6 +97,9 @@ void EscapesTest::setFileNamesCannotLeaveTheFolder()
 // is left out, and the rest of the folder is listed and saved as usual.
 void EscapesTest::modNamesWithLineBreaksAreNotListed()
 {
+#ifdef Q_OS_WIN
+    QSKIP("Windows allows no line break in a file name");
+#endif
     PlatformProbe probe;
     TestAppFolder folder;
     folder.createReadyTool({QStringLiteral("good.zip"),

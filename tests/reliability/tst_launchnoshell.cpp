@@ -15,10 +15,20 @@
 #include <QtTest>
 
 namespace {
-// Each would create a file named canary… in the game's folder if a shell ran it.
+// Each would create a file named canary… in the game's folder if a shell ran it. Windows
+// allows none of | > * \ " in a file name; there the names take cmd's syntax instead.
 const QStringList shellyMods{QStringLiteral("$(touch canary1).zip"),
                              QStringLiteral("`touch canary2`.zip"),
                              QStringLiteral("a;touch canary3;.zip"),
+#ifdef Q_OS_WIN
+                             QStringLiteral("b && copy nul canary4.zip"),
+                             QStringLiteral("c&touch canary5&.zip"),
+                             QStringLiteral("d ^& copy nul canary6.zip"),
+                             QStringLiteral("%~dp0 !x!.zip"),
+                             QStringLiteral("it's.zip"),
+                             QStringLiteral("back^slash.zip"),
+                             QStringLiteral("q'uote (x).zip"),
+#else
                              QStringLiteral("b|touch canary4.zip"),
                              QStringLiteral("c&touch canary5&.zip"),
                              QStringLiteral("d>canary6.zip"),
@@ -26,6 +36,7 @@ const QStringList shellyMods{QStringLiteral("$(touch canary1).zip"),
                              QStringLiteral("it's.zip"),
                              QStringLiteral("back\\slash.zip"),
                              QStringLiteral("q\"uote.zip"),
+#endif
                              QStringLiteral("$HOME ~ %PATH%.zip")};
 
 const QString shellyOptions = QStringLiteral(

@@ -4,6 +4,7 @@
 
 #include "PlatformProbe.h"
 #include "ReliabilitySupport.h"
+#include "SystemReasons.h"
 #include "TestAppFolder.h"
 
 #include "app/AppState.h"
@@ -25,7 +26,6 @@
 
 #include <cerrno>
 #include <functional>
-#include <unistd.h>
 
 using namespace reliability;
 
@@ -303,9 +303,9 @@ void SaveFaultsTest::optionsIniBelowARegularFileIsReported()
     QVERIFY(window.startupCompleted());
     QCOMPARE(probe.messages.size(), 2);
     probe.messages.removeFirst();
-    expectWarning(
-        probe, locationsTitle,
-        QStringLiteral("Cannot write file %1/options.ini:\nNot a directory.").arg(plainFile));
+    expectWarning(probe, locationsTitle,
+                  QStringLiteral("Cannot write file %1/options.ini:\n%2.")
+                      .arg(plainFile, reasons::inMessage(reasons::belowRegularFile())));
     QCOMPARE(treeSnapshot(folder.root()), before);
     QCOMPARE(window.form().listChooseSetting->count(), 0);
 }
@@ -325,8 +325,8 @@ void SaveFaultsTest::unreadableOptionsIniIsNotOverwritten()
 
     {
         AsOrdinaryUser ordinary;
-        if (::geteuid() == 0 && !ordinary.isActive())
-            QSKIP("cannot take an ordinary user's file access here");
+        if (!ordinary.isActive())
+            QSKIP(qPrintable(ordinary.whyNot()));
         answerLocationsDialog(folder.exePath(), folder.modFolder(), folder.configPath());
         MainWindow window;
         QVERIFY(window.startupCompleted());
@@ -353,8 +353,8 @@ void SaveFaultsTest::saveLocationsRefusesUnreadableOptionsIni()
     LocationsSaveResult result;
     {
         AsOrdinaryUser ordinary;
-        if (::geteuid() == 0 && !ordinary.isActive())
-            QSKIP("cannot take an ordinary user's file access here");
+        if (!ordinary.isActive())
+            QSKIP(qPrintable(ordinary.whyNot()));
         result = saveLocations();
     }
     QVERIFY(!result.saved);
@@ -396,8 +396,8 @@ void SaveFaultsTest::setFileFolderThatIsARegularFileIsReported()
     answerSetFileCreation(QStringLiteral("CreateBlank"), QStringLiteral("new"));
     window.form().buttonCreateSetting->click();
     expectWarning(probe, editorTitle,
-                  QStringLiteral("Cannot write file %1/new.set:\nNot a directory.")
-                      .arg(folder.setFilesDir()));
+                  QStringLiteral("Cannot write file %1/new.set:\n%2.")
+                      .arg(folder.setFilesDir(), reasons::inMessage(reasons::belowRegularFile())));
     QCOMPARE(treeSnapshot(folder.root()), before);
 }
 
@@ -443,7 +443,8 @@ void SaveFaultsTest::configurationBelowARegularFileIsReported()
     const QStringList before = treeSnapshot(folder.root());
     window.form().buttonVHConfigSave->click();
     expectWarning(probe, editorTitle,
-                  QStringLiteral("Cannot write file %1:\nNot a directory.").arg(config));
+                  QStringLiteral("Cannot write file %1:\n%2.")
+                      .arg(config, reasons::inMessage(reasons::belowRegularFile())));
     QCOMPARE(treeSnapshot(folder.root()), before);
 }
 

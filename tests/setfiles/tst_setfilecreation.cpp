@@ -1,4 +1,5 @@
 #include "SetFileTestSupport.h"
+#include "SystemReasons.h"
 
 #include "app/AppState.h"
 #include "setfiles/SetFileCreate.h"
@@ -461,9 +462,10 @@ void SetFileCreationTest::regularFileInPlaceOfFolderWarns()
 
     QCOMPARE(tool.probe.messages.size(), 1);
     QCOMPARE(tool.probe.messages.first().title, QStringLiteral("Halvane v5"));
-    QCOMPARE(tool.probe.messages.first().text, QStringLiteral("Cannot write file ") +
-                                                   setFile(tool, QStringLiteral("alpha.set")) +
-                                                   QStringLiteral(":\nNot a directory."));
+    QCOMPARE(tool.probe.messages.first().text,
+             QStringLiteral("Cannot write file ") + setFile(tool, QStringLiteral("alpha.set")) +
+                 QStringLiteral(":\n") + reasons::inMessage(reasons::belowRegularFile()) +
+                 QStringLiteral("."));
     QCOMPARE(treeSnapshot(tool.folder.root()), files);
 }
 

@@ -1,13 +1,17 @@
 #include "PlatformProbe.h"
 #include "SetFileTestSupport.h"
+#include "SystemReasons.h"
 #include "TestAppFolder.h"
 
 #include "app/AppState.h"
+#include "platform/TextEncoding.h"
 #include "setfiles/SetFileFormat.h"
 #include "setfiles/SetFileNameCheck.h"
 #include "setfiles/SetFileNames.h"
 
 #include <QDir>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -24,6 +28,12 @@ QString writeTemp(const QTemporaryDir &dir, const QByteArray &content)
     const QString path = dir.filePath(QStringLiteral("test.set"));
     TestAppFolder::writeFile(path, content);
     return path;
+}
+
+bool systemRoundTrips(const QString &text)
+{
+    const QByteArray bytes = QStringEncoder(QStringConverter::System).encode(text);
+    return QStringDecoder(QStringConverter::System).decode(bytes) == text;
 }
 
 void tick(const QStringList &multiplay, const QStringList &campaign, const QStringList &global)
@@ -57,6 +67,10 @@ private slots:
     void roundTripsNames_data();
     void roundTripsNames();
     void roundTripsLargeSet();
+    void readsEachFileInItsEncoding_data();
+    void readsEachFileInItsEncoding();
+    void writesTheCodePageOnlyWhereItHoldsEveryName_data();
+    void writesTheCodePageOnlyWhereItHoldsEveryName();
 
     void refusesUnusableNames_data();
     void refusesUnusableNames();
@@ -144,10 +158,8 @@ void SetFileFormatTest::writeFailureLeavesTargetAlone_data()
     QTest::addColumn<QString>("reason");
     QTest::newRow("folder at the path") << "folder.set"
                                         << "Filename refers to a directory";
-    QTest::newRow("below a regular file") << "file.set/x.set"
-                                          << "Not a directory";
-    QTest::newRow("missing folder") << "missing/x.set"
-                                    << "No such file or directory";
+    QTest::newRow("below a regular file") << "file.set/x.set" << reasons::belowRegularFile();
+    QTest::newRow("missing folder") << "missing/x.set" << reasons::missingFolder();
 }
 
 void SetFileFormatTest::writeFailureLeavesTargetAlone()
@@ -371,6 +383,73 @@ void SetFileFormatTest::roundTripsNames()
     QCOMPARE(namesOf(appState().loadedSP), QStringList{other});
     QCOMPARE(namesOf(appState().loadedGlobal), (QStringList{name, other}));
     QCOMPARE(appState().loadedOtherCommands, otherCommands);
+}
+
+// Set files written before UTF-8 came in are in the system's code page and must load as
+// they did; files in UTF-8, marked or not, load too.
+void SetFileFormatTest::readsEachFileInItsEncoding_data()
+{
+    QTest::addColumn<QByteArray>("prefix");
+    QTest::addColumn<QByteArray>("encodedName");
+    QTest::addColumn<QString>("name");
+    const QString accented = QStringLiteral("Välheim Ærø.zip");
+    const QString beyond = QStringLiteral("日本 Välheim.zip");
+    QTest::newRow("system code page")
+        << QByteArray() << QByteArray(QStringEncoder(QStringConverter::System).encode(accented))
+        << accented;
+    QTest::newRow("UTF-8") << QByteArray() << accented.toUtf8() << accented;
+    QTest::newRow("UTF-8 with byte-order mark")
+        << QByteArray("\xEF\xBB\xBF") << beyond.toUtf8() << beyond;
+}
+
+void SetFileFormatTest::readsEachFileInItsEncoding()
+{
+    QFETCH(QByteArray, prefix);
+    QFETCH(QByteArray, encodedName);
+    QFETCH(QString, name);
+    PlatformProbe probe;
+    QTemporaryDir dir;
+    const QString path = writeTemp(dir, prefix + "[SettingMP]\r\nMod0=" + encodedName +
+                                            "\r\n[General]\r\nOtherCommands=-x\r\n");
+    QVERIFY(readSetFile(path).ok());
+    QCOMPARE(namesOf(appState().loadedMP), QStringList{name});
+    QCOMPARE(appState().loadedOtherCommands, QStringLiteral("-x"));
+}
+
+// Readers of the code page keep finding what they found before, unless a name would be lost
+// there: then the whole file is UTF-8 with a byte-order mark.
+void SetFileFormatTest::writesTheCodePageOnlyWhereItHoldsEveryName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("codePageHoldsIt");
+    QTest::newRow("ASCII") << QStringLiteral("plain.zip") << true;
+    const QString accented = QStringLiteral("Välheim.zip");
+    QTest::newRow("letters of the code page") << accented << systemRoundTrips(accented);
+    // No code page but UTF-8 holds both Japanese and Danish letters.
+    QTest::newRow("beyond any code page")
+        << QStringLiteral("日本 Ærø.zip") << platform::systemEncodingIsUtf8();
+}
+
+void SetFileFormatTest::writesTheCodePageOnlyWhereItHoldsEveryName()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, codePageHoldsIt);
+    PlatformProbe probe;
+    QTemporaryDir dir;
+    tick({}, {}, {name});
+    const QString path = dir.filePath(QStringLiteral("s.set"));
+    QVERIFY(writeSetFile(path).ok());
+
+    const QByteArray bytes = TestAppFolder::readFile(path);
+    const QByteArray mark("\xEF\xBB\xBF");
+    const QByteArray line =
+        "Mod0=" +
+        (codePageHoldsIt ? QStringEncoder(QStringConverter::System).encode(name) : name.toUtf8()) +
+        lineEnd();
+    QCOMPARE(bytes.startsWith(mark), !codePageHoldsIt);
+    QVERIFY2(bytes.contains(line), bytes.constData());
+    QVERIFY(readSetFile(path).ok());
+    QCOMPARE(namesOf(appState().loadedGlobal), QStringList{name});
 }
 
 void SetFileFormatTest::roundTripsLargeSet()

@@ -1,4 +1,5 @@
 #include "SetFileTestSupport.h"
+#include "SystemReasons.h"
 
 #include "app/AppState.h"
 
@@ -249,8 +250,7 @@ void SetFileListTest::loadFailureWarnsAndChangesNothing_data()
     QTest::addColumn<QString>("reason");
     QTest::newRow("file vanished") << "gone.set"
                                    << "No such file or directory";
-    QTest::newRow("folder listed as a set") << "folder.set"
-                                            << "file to open is a directory";
+    QTest::newRow("folder listed as a set") << "folder.set" << reasons::folderOpenedAsFile();
 }
 
 // An unreadable set file must not end the tool: ticks, other options and unsaved edits of
@@ -280,9 +280,9 @@ void SetFileListTest::loadFailureWarnsAndChangesNothing()
     QCOMPARE(tool.probe.messages.size(), 1);
     QCOMPARE(tool.probe.messages.first().kind, platform::MessageKind::Warning);
     QCOMPARE(tool.probe.messages.first().title, QStringLiteral("Halvane v5"));
-    QCOMPARE(tool.probe.messages.first().text, QStringLiteral("Cannot read file ") + path +
-                                                   QStringLiteral(":\n") + reason +
-                                                   QStringLiteral("."));
+    QCOMPARE(tool.probe.messages.first().text,
+             QStringLiteral("Cannot read file ") + path + QStringLiteral(":\n") +
+                 reasons::inMessage(reason) + QStringLiteral("."));
     QVERIFY(tool.probe.exits.isEmpty());
     QCOMPARE(checkedItems(tool.form().listMP), QStringList{"a.zip"});
     QCOMPARE(checkedItems(tool.form().listGlobal), QStringList{"g.zip"});
@@ -459,7 +459,8 @@ void SetFileListTest::deleteFailureWarnsAndKeepsRow()
     QCOMPARE(tool.probe.messages.size(), 1);
     QCOMPARE(tool.probe.messages.first().title, QStringLiteral("Halvane v5"));
     QCOMPARE(lastMessage(tool.probe),
-             QStringLiteral("Cannot delete file ") + path + QStringLiteral(":\nIs a directory."));
+             QStringLiteral("Cannot delete file ") + path + QStringLiteral(":\n") +
+                 reasons::inMessage(reasons::folderDeleted()) + QStringLiteral("."));
     QVERIFY(QFileInfo::exists(path + QStringLiteral("/inner")));
     QCOMPARE(itemTexts(tool.form().listChooseSetting), (QStringList{"A.set", "d.set"}));
     QCOMPARE(appState().selectedSetFile, QStringLiteral("d.set"));

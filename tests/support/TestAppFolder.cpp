@@ -9,6 +9,10 @@
 #include <QTest>
 #include <QThread>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 TestAppFolder::TestAppFolder()
 {
     QDir().mkpath(appDir());
@@ -43,12 +47,30 @@ void TestAppFolder::createGame(const QStringList &multiplay, const QStringList &
     writeFile(configPath(), QByteArray("resolution=1024x768\nsound=on\n"));
 }
 
+void TestAppFolder::hide([[maybe_unused]] const QString &path)
+{
+#ifdef Q_OS_WIN
+    const std::wstring name = QDir::toNativeSeparators(path).toStdWString();
+    SetFileAttributesW(name.c_str(), GetFileAttributesW(name.c_str()) | FILE_ATTRIBUTE_HIDDEN);
+#endif
+}
+
+QByteArray TestAppFolder::asSaved(QByteArray lines)
+{
+#ifdef Q_OS_WIN
+    lines.replace("\n", "\r\n");
+#endif
+    return lines;
+}
+
+// In the form the tool writes it, so that its rewrite at every start changes no byte.
 void TestAppFolder::writeOptionsIni()
 {
-    writeFile(optionsIniPath(), QStringLiteral("[Paths]\nExecutablePath=%1\nModFolderPath=%2\n"
-                                               "ConfigFilePath=%3\n")
-                                    .arg(exePath(), modFolder(), configPath())
-                                    .toUtf8());
+    writeFile(optionsIniPath(),
+              asSaved(QStringLiteral("[Paths]\nExecutablePath=%1\nModFolderPath=%2\n"
+                                     "ConfigFilePath=%3\n")
+                          .arg(exePath(), modFolder(), configPath())
+                          .toUtf8()));
 }
 
 void TestAppFolder::createReadyTool(const QStringList &multiplay, const QStringList &campaign,

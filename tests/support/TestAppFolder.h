@@ -36,6 +36,11 @@ public:
     void createSetFile(const QString &name, const QByteArray &content);
 
     static void writeFile(const QString &path, const QByteArray &content);
+    // Makes the file or folder hidden: on Windows by its attribute, elsewhere its name, which
+    // starts with a dot, already does.
+    static void hide(const QString &path);
+    // The bytes the tool puts on disk for these lines: with the platform's line ends.
+    static QByteArray asSaved(QByteArray lines);
     static QByteArray readFile(const QString &path);
     // The launches the stand-in game recorded: for each, its working folder then its arguments.
     QList<QStringList> recordedLaunches() const;

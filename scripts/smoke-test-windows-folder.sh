@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# Smoke test of the portable Windows folder: unpacks the zip as a player would, points the
+# tool at a small game beside it, starts the packaged executable under Wine on a virtual
+# screen with nothing but the folder's own DLLs, saves a picture of the main window to
+# BUILD/windows-folder-screenshot.png, closes the window with Alt+F4 and expects exit status 0;
+# then starts it once more without the campaign mod folder and expects its status, 3.
+# Usage: scripts/smoke-test-windows-folder.sh WINDOWS-BUILD-FOLDER
+set -euo pipefail
+
+title="Varnhold Mod Manager"
+
+if [ "${1:-}" != "--on-virtual-screen" ]; then
+    build=$(cd "$1" && pwd)
+    exec xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -noreset" \
+        "$0" --on-virtual-screen "$build"
+fi
+
+build=$2
+zip=$build/varnhold-mod-manager-windows.zip
+screenshot=$build/windows-folder-screenshot.png
+[ -f "$zip" ] || { echo "No portable folder at $zip" >&2; exit 1; }
+rm -f "$screenshot"
+
+place=$(mktemp -d "${TMPDIR:-/tmp}/vmm-windows-smoke.XXXXXX")
+pid=
+cleanup() {
+    [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
+    rm -rf "$place"
+}
+trap cleanup EXIT
+
+(cd "$place" && cmake -E tar xf "$zip")
+tool=$place/varnhold-mod-manager-windows
+game=$place/game
+mkdir -p "$game/mods/multiplay" "$game/mods/campaign" "$game/mods/global"
+cp "$build/tools/standin-game/varnhold.exe" "$game/"
+for name in "Coastal Maps.zip" "Night Raids.zip" "Välheim Hüs.pak"; do
+    echo demo >"$game/mods/multiplay/$name"
+done
+echo demo >"$game/mods/campaign/Ashen Crown.zip"
+echo demo >"$game/mods/global/HD Textures.pak"
+printf '[Video]\r\nresolution=1280x720\r\n' >"$game/varnhold.cfg"
+# Wine shows the Linux file system as drive Z:.
+printf '[Paths]\r\nExecutablePath=Z:%s\r\nModFolderPath=Z:%s\r\nConfigFilePath=Z:%s\r\n' \
+    "$game/varnhold.exe" "$game/mods" "$game/varnhold.cfg" >"$tool/options.ini"
+
+# A prefix of its own: the one the tests use gives every program the offscreen platform.
+export WINEPREFIX=$build/wine-smoke-prefix
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES=mscoree,mshtml=
+unset WINEPATH QT_QPA_PLATFORM
+start_tool() {
+    (cd "$tool" && exec wine ./varnhold-mod-manager.exe) </dev/null >>"$place/wine.log" 2>&1 &
+    pid=$!
+}
+
+# Waits for a visible window of that title and prints its id; prints nothing if none came.
+wait_for_window() {
+    local found
+    for _ in $(seq 1 240); do
+        found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
+        if [ -n "$found" ] || ! kill -0 "$pid" 2>/dev/null; then
+            break
+        fi
+        sleep 0.5
+    done
+    echo "$found"
+}
+
+# Waits for the tool to end; sets exit_status, empty if it did not end. Runs in this shell,
+# the tool's parent, which alone can collect its status.
+wait_for_exit() {
+    exit_status=
+    for _ in $(seq 1 60); do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            wait "$pid" && exit_status=0 || exit_status=$?
+            pid=
+            return
+        fi
+        sleep 0.5
+    done
+}
+
+expect_exit() { # status, what happened
+    wait_for_exit
+    if [ "$exit_status" != "$1" ]; then
+        echo "The packaged tool ended with status '${exit_status:-none}' $2; expected $1." >&2
+        exit 1
+    fi
+    echo "The packaged tool ended with status $1 $2."
+}
+
+start_tool
+window=$(wait_for_window "$title")
+if [ -z "$window" ]; then
+    echo "The packaged tool did not show its main window." >&2
+    cat "$place/wine.log" >&2
+    exit 1
+fi
+sleep 2 # let the first paint finish
+import -window "$window" "$screenshot"
+echo "The packaged tool shows its main window: $screenshot"
+xdotool key --window "$window" alt+F4 2>/dev/null
+expect_exit 0 "after its window was closed"
+
+# A missing mod subfolder is reported, and once the message is confirmed the tool ends with
+# that subfolder's status.
+rm -r "$game/mods/campaign"
+start_tool
+message=$(wait_for_window "Varnhold locations")
+if [ -z "$message" ]; then
+    echo "The packaged tool did not report the missing campaign folder." >&2
+    exit 1
+fi
+xdotool key --window "$message" Return 2>/dev/null
+expect_exit 3 "after reporting the missing campaign folder"

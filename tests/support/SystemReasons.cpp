@@ -1,0 +1,64 @@
+#include "SystemReasons.h"
+
+#include "platform/SystemReason.h"
+
+namespace reasons {
+
+#ifdef Q_OS_WIN
+namespace {
+// Qt words Windows error codes through the system, in the system's language.
+QString windowsReason(int code)
+{
+    return qt_error_string(code);
+}
+constexpr int errorPathNotFound = 3;
+constexpr int errorAccessDenied = 5;
+} // namespace
+
+QString belowRegularFile()
+{
+    return windowsReason(errorPathNotFound);
+}
+
+QString missingFolder()
+{
+    return windowsReason(errorPathNotFound);
+}
+
+QString folderOpenedAsFile()
+{
+    return windowsReason(errorAccessDenied);
+}
+
+QString folderDeleted()
+{
+    return windowsReason(errorAccessDenied);
+}
+#else
+QString belowRegularFile()
+{
+    return QStringLiteral("Not a directory");
+}
+
+QString missingFolder()
+{
+    return QStringLiteral("No such file or directory");
+}
+
+QString folderOpenedAsFile()
+{
+    return QStringLiteral("file to open is a directory");
+}
+
+QString folderDeleted()
+{
+    return QStringLiteral("Is a directory");
+}
+#endif
+
+QString inMessage(const QString &reason)
+{
+    return platform::reasonInMessage(reason);
+}
+
+} // namespace reasons
