@@ -3,18 +3,23 @@
 #include "platform/FileReplacement.h"
 #include "platform/TextEncoding.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <QTextStream>
 
 namespace {
-// The form of the file as it stands now, which is the form the game reads.
-platform::TextEncoding encodingOnDisk(const QString &path)
+// The game reads its configuration in the form the file is in now: UTF-8 stays UTF-8, and
+// anything else is in the system's code page.
+platform::TextEncoding encodingTheGameReads(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return platform::TextEncoding::Undetermined;
-    return platform::detectTextEncoding(file);
+    const platform::TextEncoding onDisk = file.open(QIODevice::ReadOnly)
+                                              ? platform::detectTextEncoding(file)
+                                              : platform::TextEncoding::Undetermined;
+    if (onDisk == platform::TextEncoding::Utf8 || onDisk == platform::TextEncoding::Utf8WithBom)
+        return onDisk;
+    return platform::TextEncoding::CodePage;
 }
 } // namespace
 
@@ -42,15 +47,21 @@ GameConfigText readGameConfigFile(const QString &path)
 
 GameConfigWriteResult writeGameConfigFile(const QString &path, const QString &text)
 {
-    const platform::TextEncoding readAs = encodingOnDisk(path);
     GameConfigWriteResult result;
+    const platform::TextEncoding encoding = encodingTheGameReads(path);
+    // A code page writes a stand-in for what it cannot hold; the game would find question marks
+    // where the player typed letters, so nothing is written.
+    if (encoding == platform::TextEncoding::CodePage && !platform::codePageHolds(text)) {
+        result.errorText = QCoreApplication::translate(
+            "MainWindow", "The system's code page, in which the file is written, cannot hold "
+                          "every character of the text");
+        return result;
+    }
     QSaveFile file(path);
     if (!platform::openForReplacing(file, &result.errorText))
         return result;
     QTextStream stream(&file);
-    // The game reads this file itself: it stays in the code page it was in.
-    const auto holds = [&text] { return platform::codePageHolds(text); };
-    platform::setWritingEncoding(stream, platform::encodingToWrite(readAs, holds, true));
+    platform::setWritingEncoding(stream, encoding);
     stream << text;
     stream.flush();
     if (stream.status() != QTextStream::Ok || !file.commit()) {

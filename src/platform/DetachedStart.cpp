@@ -1,6 +1,7 @@
 #include "platform/DetachedStart.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -12,6 +13,14 @@ DetachedStartHandler &handler()
     return current;
 }
 
+// The system's own words for a program that is not there, which differ between systems.
+QString reasonFileIsMissing(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.errorString();
+}
+
 // QProcess does not always say why a detached start failed, so the common reasons are
 // found out beforehand to give the user a useful message.
 QString reasonStartWillFail(const DetachedStartRequest &request)
@@ -19,7 +28,7 @@ QString reasonStartWillFail(const DetachedStartRequest &request)
     const QFileInfo program(request.program);
     if (request.program.contains(QLatin1Char('/')) || request.program.contains(QLatin1Char('\\'))) {
         if (!program.exists())
-            return QStringLiteral("No such file or directory");
+            return reasonFileIsMissing(request.program);
         if (program.isDir())
             return QStringLiteral("Is a directory");
         if (!program.isExecutable())

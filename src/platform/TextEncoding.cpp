@@ -141,8 +141,7 @@ void setReadingEncoding(QTextStream &stream, TextEncoding encoding)
     stream.setAutoDetectUnicode(true);
 }
 
-TextEncoding encodingToWrite(TextEncoding readAs, const std::function<bool()> &codePageHoldsText,
-                             bool keepCodePage)
+TextEncoding encodingToWrite(TextEncoding readAs, const std::function<bool()> &codePageHoldsText)
 {
     // Where the system's encoding is UTF-8 everything is written in it, without a mark.
     if (systemEncodingIsUtf8())
@@ -152,9 +151,6 @@ TextEncoding encodingToWrite(TextEncoding readAs, const std::function<bool()> &c
     case TextEncoding::Utf8WithBom:
         return readAs;
     case TextEncoding::CodePage:
-        if (keepCodePage)
-            return readAs;
-        break;
     case TextEncoding::Undetermined:
         break;
     }

@@ -35,13 +35,11 @@ TextEncoding detectTextEncoding(QIODevice &file);
 void setReadingEncoding(QTextStream &stream, TextEncoding encoding);
 
 // What a file read as `readAs` is written as: in the form it was read in, so that a program
-// reading it later finds what it found before. A file in no particular form goes into the
-// system's encoding when that holds the text, and into UTF-8 with a byte-order mark otherwise.
-// The tool's own files leave a code page that no longer holds their text in the same way;
-// another program's file (`keepCodePage`) stays in the code page that program reads.
-// `codePageHoldsText` is only asked when the answer matters.
-TextEncoding encodingToWrite(TextEncoding readAs, const std::function<bool()> &codePageHoldsText,
-                             bool keepCodePage = false);
+// reading it later finds what it found before. A file in no particular form, or in a code page
+// that no longer holds its text, goes into the system's encoding when that holds the text, and
+// into UTF-8 with a byte-order mark otherwise. `codePageHoldsText` is only asked when the
+// answer matters.
+TextEncoding encodingToWrite(TextEncoding readAs, const std::function<bool()> &codePageHoldsText);
 
 void setWritingEncoding(QTextStream &stream, TextEncoding encoding);
 

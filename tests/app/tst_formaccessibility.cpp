@@ -265,5 +265,16 @@ void FormAccessibilityTest::controlsCarryTheNamesOfTheirCaptions()
     QCOMPARE(accessible->text(QAccessible::Name), name);
 }
 
-QTEST_MAIN(FormAccessibilityTest)
+int main(int argc, char *argv[])
+{
+#ifdef Q_OS_WIN
+    // Windows' offscreen platform has no fonts of its own, so the captions are measured in the
+    // fonts Windows itself draws them with.
+    qputenv("QT_QPA_PLATFORM", "windows");
+#endif
+    QApplication application(argc, argv);
+    application.setAttribute(Qt::AA_Use96Dpi, true);
+    FormAccessibilityTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_formaccessibility.moc"

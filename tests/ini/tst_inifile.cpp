@@ -111,7 +111,12 @@ void IniFileTest::classifiesByFirstCharacter_data()
     QTest::newRow("whitespace only") << QByteArray("\t \t\n") << 3 << "";
     // Not at its end, so one line is read, although it holds no text.
     QTest::newRow("carriage return only") << QByteArray("\r") << 3 << "";
+#ifdef Q_OS_WIN
+    // A code page of one byte per character has no partial characters; a UTF-8 file does.
+    QTest::newRow("start of a character only") << QByteArray("\xef\xbb\xbf\xc3") << 3 << "";
+#else
     QTest::newRow("start of a character only") << QByteArray("\xc3") << 3 << "";
+#endif
 }
 
 void IniFileTest::classifiesByFirstCharacter()

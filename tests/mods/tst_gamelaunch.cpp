@@ -1,4 +1,5 @@
 #include "ModsTestTool.h"
+#include "SystemReasons.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -134,7 +135,8 @@ void GameLaunchTest::failedStartWarnsAndKeepsTheToolAsItWas()
     QCOMPARE(tool.probe.messages.at(0).kind, platform::MessageKind::Warning);
     QCOMPARE(tool.probe.messages.at(0).title, QStringLiteral("Halvane v5"));
     QCOMPARE(tool.probe.messages.at(0).text,
-             QStringLiteral("Cannot start %1:\nNo such file or directory.").arg(missing));
+             QStringLiteral("Cannot start %1:\n%2.")
+                 .arg(missing, reasons::inMessage(reasons::missingFile())));
     QVERIFY(tool.window->isVisible());
     QCOMPARE(appState().exePath, missing);
     QVERIFY(appState().modsMP.at(0).ticked);

@@ -198,7 +198,9 @@ void ModCatalogueTest::missingSubfolderWarnsThenEndsWithItsStatus()
     QCOMPARE(state.modsSP.size(), campaignScanned);
     QVERIFY(state.modsGlobal.isEmpty());
     QCOMPARE(window.form().listMP->topLevelItemCount(), 0);
-    QVERIFY(TestAppFolder::readFile(folder.optionsIniPath()).endsWith("\n; kept\n"));
+    QVERIFY(TestAppFolder::readFile(folder.optionsIniPath())
+                .replace("\r\n", "\n")
+                .endsWith("\n; kept\n"));
 }
 
 QTEST_MAIN(ModCatalogueTest)

@@ -246,7 +246,13 @@ void ModSelectionTextTest::splitCommandFollowsTheQuotingRules()
 void ModSelectionTextTest::launchRequestTakesProgramArgumentsAndFolder()
 {
     AppState &state = appState();
-    state.exePath = QStringLiteral("/opt/My Games/Varnhold/varnhold");
+#ifdef Q_OS_WIN
+    const QString folder = QStringLiteral("C:/My Games/Varnhold");
+    state.exePath = folder + QStringLiteral("/varnhold.exe");
+#else
+    const QString folder = QStringLiteral("/opt/My Games/Varnhold");
+    state.exePath = folder + QStringLiteral("/varnhold");
+#endif
     state.otherCommands = QStringLiteral("-windowed \"--title=A B\"");
     state.modsMP.append(QStringLiteral("My Mod.zip"));
     state.modsGlobal.append(QStringLiteral("g.zip"));
@@ -258,7 +264,7 @@ void ModSelectionTextTest::launchRequestTakesProgramArgumentsAndFolder()
     QCOMPARE(request.arguments,
              QStringList({QStringLiteral("--mod_mp=My Mod.zip"), QStringLiteral("--mod=g.zip"),
                           QStringLiteral("-windowed"), QStringLiteral("--title=A B")}));
-    QCOMPARE(request.workingDirectory, QStringLiteral("/opt/My Games/Varnhold"));
+    QCOMPARE(request.workingDirectory, folder);
 }
 
 void ModSelectionTextTest::gameWorkingFolder_data()

@@ -263,7 +263,6 @@ void makeSocket(const QString &path, int *descriptor)
     QVERIFY(*descriptor >= 0);
     QVERIFY(::bind(*descriptor, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0);
 }
-#endif
 
 // Names that lower-case alike, so that only the sort's own handling of ties orders them;
 // names whose lower case differs from their case folding or changes their length; and a name
@@ -286,6 +285,7 @@ QStringList caseTies()
           << QStringLiteral("A.zip.old");
     return names;
 }
+#endif
 } // namespace
 
 void BadModFoldersTest::listingKeepsQtsFilesAndOrder_data()

@@ -4,6 +4,7 @@
 
 #include "PlatformProbe.h"
 #include "ReliabilitySupport.h"
+#include "SystemReasons.h"
 #include "TestAppFolder.h"
 #include "TreeItems.h"
 
@@ -294,8 +295,9 @@ void BadSetFilesTest::setFileVanishedBeforeLoadingIsReported()
     QVERIFY(tool.probe.exits.isEmpty());
     QCOMPARE(tool.probe.messages.size(), 1);
     QCOMPARE(tool.probe.messages.first().text,
-             QStringLiteral("Cannot read file %1:\nNo such file or directory.")
-                 .arg(tool.setFilePath(QStringLiteral("gone.set"))));
+             QStringLiteral("Cannot read file %1:\n%2.")
+                 .arg(tool.setFilePath(QStringLiteral("gone.set")),
+                      reasons::inMessage(reasons::missingFile())));
     QVERIFY(checkedItems(tool.form().listMP).isEmpty());
     QVERIFY(tool.form().inputOtherCommands->text().isEmpty());
 }

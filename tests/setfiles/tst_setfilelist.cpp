@@ -248,8 +248,7 @@ void SetFileListTest::loadFailureWarnsAndChangesNothing_data()
 {
     QTest::addColumn<QString>("setFile");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("file vanished") << "gone.set"
-                                   << "No such file or directory";
+    QTest::newRow("file vanished") << "gone.set" << reasons::missingFile();
     QTest::newRow("folder listed as a set") << "folder.set" << reasons::folderOpenedAsFile();
 }
 

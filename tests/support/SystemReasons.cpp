@@ -11,6 +11,7 @@ QString windowsReason(int code)
 {
     return qt_error_string(code);
 }
+constexpr int errorFileNotFound = 2;
 constexpr int errorPathNotFound = 3;
 constexpr int errorAccessDenied = 5;
 } // namespace
@@ -18,6 +19,11 @@ constexpr int errorAccessDenied = 5;
 QString belowRegularFile()
 {
     return windowsReason(errorPathNotFound);
+}
+
+QString missingFile()
+{
+    return windowsReason(errorFileNotFound);
 }
 
 QString missingFolder()
@@ -38,6 +44,11 @@ QString folderDeleted()
 QString belowRegularFile()
 {
     return QStringLiteral("Not a directory");
+}
+
+QString missingFile()
+{
+    return QStringLiteral("No such file or directory");
 }
 
 QString missingFolder()

@@ -7,6 +7,7 @@
 namespace reasons {
 
 QString belowRegularFile();   // a path through a regular file, as if it were a folder
+QString missingFile();        // a path to nothing in an existing folder
 QString missingFolder();      // a path through a folder that does not exist
 QString folderOpenedAsFile(); // a folder opened for reading as if it were a file
 QString folderDeleted();      // a folder removed as if it were a file
