@@ -1,11 +1,14 @@
 #include "app/MainWindow.h"
+#include "platform/FontConfigurationReader.h"
 #include "platform/FormFont.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    platform::FontConfigurationReader fontConfiguration;
     QApplication application(argc, argv);
+    fontConfiguration.wait();
     platform::useFormFont();
     int status = 0;
     {

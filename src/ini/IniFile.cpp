@@ -3,7 +3,6 @@
 #include "platform/FileReplacement.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <algorithm>
@@ -216,24 +215,23 @@ bool IniFile::codePageHoldsEveryLine() const
                        [](const IniLine &line) { return platform::codePageHolds(line.text); });
 }
 
-void IniFile::save(const QString &path)
+QByteArray IniFile::encodedText() const
 {
-    statusCode = StatusOk;
-    lastErrorText.clear();
-    QSaveFile file(path);
-    if (!platform::openForReplacing(file, &lastErrorText)) {
-        statusCode = StatusCannotWrite;
-        return;
-    }
-    QTextStream stream(&file);
+    QByteArray text;
+    QTextStream stream(&text);
     platform::setWritingEncoding(stream, platform::encodingToWrite(fileEncoding, [this] {
                                      return codePageHoldsEveryLine();
                                  }));
     for (const IniLine &line : std::as_const(lines))
         stream << line.text << '\n';
     stream.flush();
-    if (stream.status() != QTextStream::Ok || !file.commit()) {
+    return text;
+}
+
+void IniFile::save(const QString &path)
+{
+    statusCode = StatusOk;
+    lastErrorText.clear();
+    if (!platform::replaceTextFile(path, encodedText(), &lastErrorText))
         statusCode = StatusCannotWrite;
-        lastErrorText = file.errorString();
-    }
 }

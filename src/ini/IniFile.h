@@ -25,7 +25,8 @@ public:
 
     QString value(const QString &section, const QString &key, const QString &defaultValue);
     void setValue(const QString &section, const QString &key, const QString &value);
-    // Replaces the file as a whole, through a temporary file wherever its folder allows one.
+    // Replaces the file as a whole, through a temporary file wherever its folder allows one;
+    // a file that already holds exactly what would be written is left as it is.
     void save(const QString &path);
 
     int status() const { return statusCode; }
@@ -51,6 +52,8 @@ private:
     void indexLine(int lineNumber) const;
 
     bool codePageHoldsEveryLine() const;
+    // The lines as they go to disk, encoded, each ending in "\n".
+    QByteArray encodedText() const;
 
     QVector<IniLine> lines;
     // The form the file was read in, kept when it is written back.

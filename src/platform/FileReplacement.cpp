@@ -18,6 +18,22 @@ QString systemReason(const QSaveFile &file)
         return target.errorString();
     return file.errorString();
 }
+
+QByteArray withPlatformLineEnds(QByteArray text)
+{
+#ifdef Q_OS_WIN
+    text.replace('\n', "\r\n");
+#endif
+    return text;
+}
+
+bool holdsExactly(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() != bytes.size())
+        return false;
+    return file.readAll() == bytes && file.error() == QFileDevice::NoError;
+}
 } // namespace
 
 bool openForReplacing(QSaveFile &file, QString *reason)
@@ -27,6 +43,20 @@ bool openForReplacing(QSaveFile &file, QString *reason)
         return true;
     *reason = systemReason(file);
     return false;
+}
+
+bool replaceTextFile(const QString &path, const QByteArray &text, QString *reason)
+{
+    if (holdsExactly(path, withPlatformLineEnds(text)))
+        return true;
+    QSaveFile file(path);
+    if (!openForReplacing(file, reason))
+        return false;
+    if (file.write(text) != text.size() || !file.flush() || !file.commit()) {
+        *reason = file.errorString();
+        return false;
+    }
+    return true;
 }
 
 } // namespace platform

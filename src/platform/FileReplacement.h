@@ -13,4 +13,10 @@ namespace platform {
 // place. On failure `reason` holds the system's reason.
 bool openForReplacing(QSaveFile &file, QString *reason);
 
+// Makes `text`, encoded and with "\n" for every line end, the whole content of the file at
+// `path`, with the platform's line ends on disk, replaced as openForReplacing() does. A file
+// that already holds exactly these bytes is left untouched: writing it again would change
+// nothing but cost a wait for the disk. On failure `reason` holds the system's reason.
+bool replaceTextFile(const QString &path, const QByteArray &text, QString *reason);
+
 } // namespace platform

@@ -121,13 +121,16 @@ struct SavedFile {
 
 SavedFile savedFile(const QString &kind, const TestAppFolder &folder)
 {
-    if (kind == QLatin1String("options")) {
+    if (kind.startsWith(QLatin1String("options"))) {
+        const QByteArray after =
+            "[Paths]\nExecutablePath=/new/exe\nModFolderPath=/new/mods\n"
+            "ConfigFilePath=/new/config\n; my own notes\n[Other]\nKey = value\n";
         return {folder.optionsIniPath(),
-                optionsIni(QStringLiteral("/old/exe"), QStringLiteral("/old/mods"),
-                           QStringLiteral("/old/config")),
-                "[Paths]\nExecutablePath=/new/exe\nModFolderPath=/new/mods\n"
-                "ConfigFilePath=/new/config\n; my own notes\n[Other]\nKey = value\n",
-                [] {
+                kind == QLatin1String("options unchanged")
+                    ? after
+                    : optionsIni(QStringLiteral("/old/exe"), QStringLiteral("/old/mods"),
+                                 QStringLiteral("/old/config")),
+                after, [] {
                     appState().exePath = QStringLiteral("/new/exe");
                     appState().modFolderPath = QStringLiteral("/new/mods");
                     appState().configFilePath = QStringLiteral("/new/config");
@@ -452,13 +455,17 @@ void SaveFaultsTest::savesAsAnOrdinaryUser_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("fileWritable");
+    QTest::addColumn<bool>("refused");
     // The folder is closed to the player, as that of an installed game is.
-    QTest::newRow("options.ini open in a closed folder") << "options" << true;
-    QTest::newRow("set file open in a closed folder") << "setfile" << true;
-    QTest::newRow("configuration open in a closed folder") << "config" << true;
-    QTest::newRow("read-only options.ini") << "options" << false;
-    QTest::newRow("read-only set file") << "setfile" << false;
-    QTest::newRow("read-only configuration") << "config" << false;
+    QTest::newRow("options.ini open in a closed folder") << "options" << true << false;
+    QTest::newRow("set file open in a closed folder") << "setfile" << true << false;
+    QTest::newRow("configuration open in a closed folder") << "config" << true << false;
+    QTest::newRow("read-only options.ini") << "options" << false << true;
+    QTest::newRow("read-only set file") << "setfile" << false << true;
+    QTest::newRow("read-only configuration") << "config" << false << true;
+    // Nothing needs writing, so nothing is refused.
+    QTest::newRow("read-only options.ini holding the same")
+        << "options unchanged" << false << false;
 }
 
 // A file the player may write is written in place where no temporary file can go beside it;
@@ -467,6 +474,7 @@ void SaveFaultsTest::savesAsAnOrdinaryUser()
 {
     QFETCH(QString, kind);
     QFETCH(bool, fileWritable);
+    QFETCH(bool, refused);
     PlatformProbe probe;
     TestAppFolder folder;
     const SavedFile file = savedFile(kind, folder);
@@ -479,8 +487,8 @@ void SaveFaultsTest::savesAsAnOrdinaryUser()
     const OrdinaryUserRun run = runAsOrdinaryUser(file.save);
     if (!run.ran)
         QSKIP(qPrintable(run.whyNot));
-    QCOMPARE(run.result, fileWritable ? QString() : qt_error_string(EACCES));
-    QCOMPARE(readBytes(file.path), fileWritable ? file.after : file.before);
+    QCOMPARE(run.result, refused ? qt_error_string(EACCES) : QString());
+    QCOMPARE(readBytes(file.path), refused ? file.before : file.after);
     QCOMPARE(QDir(closedFolder).entryList(QDir::Files | QDir::Hidden),
              QStringList{QFileInfo(file.path).fileName()});
 }
