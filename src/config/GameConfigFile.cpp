@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 #include <QTextStream>
 
 namespace {
@@ -57,17 +56,11 @@ GameConfigWriteResult writeGameConfigFile(const QString &path, const QString &te
                           "every character of the text");
         return result;
     }
-    QSaveFile file(path);
-    if (!platform::openForReplacing(file, &result.errorText))
-        return result;
-    QTextStream stream(&file);
+    QByteArray encoded;
+    QTextStream stream(&encoded);
     platform::setWritingEncoding(stream, encoding);
     stream << text;
     stream.flush();
-    if (stream.status() != QTextStream::Ok || !file.commit()) {
-        result.errorText = file.errorString();
-        return result;
-    }
-    result.written = true;
+    result.written = platform::replaceTextFile(path, encoded, &result.errorText);
     return result;
 }
