@@ -67,7 +67,7 @@ void IniFile::load(const QString &path)
         lastErrorText = file.errorString();
         return;
     }
-    fileEncoding = platform::detectTextEncoding(file);
+    fileEncoding = platform::encodingToRead(file);
     QTextStream stream(&file);
     platform::setReadingEncoding(stream, fileEncoding);
     QString rawLine;

@@ -134,6 +134,11 @@ TextEncoding detectTextEncoding(QIODevice &file)
     return validator.isValid() ? TextEncoding::Utf8 : TextEncoding::CodePage;
 }
 
+TextEncoding encodingToRead(QIODevice &file)
+{
+    return systemEncodingIsUtf8() ? TextEncoding::Undetermined : detectTextEncoding(file);
+}
+
 void setReadingEncoding(QTextStream &stream, TextEncoding encoding)
 {
     const bool utf8 = encoding == TextEncoding::Utf8 || encoding == TextEncoding::Utf8WithBom;
