@@ -45,6 +45,22 @@ QTreeWidgetItem *namedCopy(const QTreeWidgetItem &original, const QString &name)
     return item;
 }
 
+// The first time an item changes, the list looks its row up by searching its items from the
+// last one, and remembers the row from then on; ticking every item of a long list for the
+// first time, as loading a set does, would cost time in the square of its length. So the items
+// join a few hundred at a time, and the list looks each one up at once, while it is among the
+// last ones (asking for the item's widget does that, and costs nothing else).
+void addRememberingRows(QTreeWidget *list, const QList<QTreeWidgetItem *> &items)
+{
+    constexpr qsizetype itemsAtOnce = 256;
+    for (qsizetype first = 0; first < items.size(); first += itemsAtOnce) {
+        const QList<QTreeWidgetItem *> some = items.mid(first, itemsAtOnce);
+        list->addTopLevelItems(some);
+        for (QTreeWidgetItem *item : some)
+            list->itemWidget(item, 0);
+    }
+}
+
 // The items are made before they join the list, so that no itemChanged is emitted per item;
 // what those signals would have done to the table (every entry unticked) is done here.
 int addItems(QTreeWidget *list, ModTable &table)
@@ -60,7 +76,7 @@ int addItems(QTreeWidget *list, ModTable &table)
         items.append(namedCopy(*unnamed, table.at(index).name));
         table.setTicked(index, false);
     }
-    list->addTopLevelItems(items);
+    addRememberingRows(list, items);
     return int(items.size());
 }
 } // namespace
