@@ -43,14 +43,11 @@ QString storable(const QString &text)
     return result;
 }
 
-// A zero-width no-break space that opens the first line is read back as a byte-order mark.
 QStringList storableLineTexts(const IniFile &ini)
 {
     QStringList texts;
     for (const IniLine &line : ini.allLines())
         texts << storable(line.text);
-    if (!texts.isEmpty() && texts.first().startsWith(QChar(0xFEFF)))
-        texts.first() = texts.first().mid(1).simplified();
     return texts;
 }
 

@@ -222,6 +222,11 @@ QByteArray IniFile::encodedText() const
     platform::setWritingEncoding(stream, platform::encodingToWrite(fileEncoding, [this] {
                                      return codePageHoldsEveryLine();
                                  }));
+    // A reader takes a zero-width no-break space at the very start of a file for a byte-order
+    // mark and drops it, which could turn the first line into another kind of line; a mark in
+    // front of it keeps it.
+    if (!lines.isEmpty() && lines.first().text.startsWith(QChar(0xFEFF)))
+        stream.setGenerateByteOrderMark(true);
     for (const IniLine &line : std::as_const(lines))
         stream << line.text << '\n';
     stream.flush();

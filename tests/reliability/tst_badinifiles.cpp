@@ -103,6 +103,10 @@ void BadIniFilesTest::loadsAndSavesWithoutLoss_data()
 #else
                                      << QByteArray("[Paths]\nA=1\n");
 #endif
+    // The second mark is the first line's own character: without it the line would become a
+    // header.
+    QTest::newRow("two byte-order marks") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF[Paths]\nA=1\n")
+                                          << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF[Paths]\nA=1\n");
     QTest::newRow("CR LF") << QByteArray("[Paths]\r\nA=1\r\n") << QByteArray("[Paths]\nA=1\n");
     QTest::newRow("CR only") << QByteArray("[Paths]\rA=1\rB=2\r") << QByteArray("[Paths]A=1B=2\n");
     QTest::newRow("no final line end")
