@@ -1,6 +1,7 @@
 #include "ini/IniFile.h"
 
 #include "platform/FileReplacement.h"
+#include "platform/SystemReason.h"
 
 #include <QFile>
 #include <QTextStream>
@@ -57,9 +58,7 @@ void IniFile::load(const QString &path)
     QFile file(path);
     if (!file.exists()) {
         statusCode = StatusNoFile;
-        // Only the attempt tells why nothing is there: no such entry, or a file in the way.
-        file.open(QIODevice::ReadOnly);
-        lastErrorText = file.errorString();
+        lastErrorText = platform::reasonFileCannotBeRead(path);
         return;
     }
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {

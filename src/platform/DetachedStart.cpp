@@ -1,7 +1,8 @@
 #include "platform/DetachedStart.h"
 
+#include "platform/SystemReason.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -13,14 +14,6 @@ DetachedStartHandler &handler()
     return current;
 }
 
-// The system's own words for a program that is not there, which differ between systems.
-QString reasonFileIsMissing(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.errorString();
-}
-
 // QProcess does not always say why a detached start failed, so the common reasons are
 // found out beforehand to give the user a useful message.
 QString reasonStartWillFail(const DetachedStartRequest &request)
@@ -28,7 +21,7 @@ QString reasonStartWillFail(const DetachedStartRequest &request)
     const QFileInfo program(request.program);
     if (request.program.contains(QLatin1Char('/')) || request.program.contains(QLatin1Char('\\'))) {
         if (!program.exists())
-            return reasonFileIsMissing(request.program);
+            return reasonFileCannotBeRead(request.program);
         if (program.isDir())
             return QStringLiteral("Is a directory");
         if (!program.isExecutable())

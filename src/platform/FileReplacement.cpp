@@ -34,8 +34,8 @@ bool holdsExactly(const QString &path, const QByteArray &bytes)
         return false;
     return file.readAll() == bytes && file.error() == QFileDevice::NoError;
 }
-} // namespace
 
+// Through a temporary file beside the target where the folder allows one, otherwise in place.
 bool openForReplacing(QSaveFile &file, QString *reason)
 {
     file.setDirectWriteFallback(true);
@@ -44,6 +44,7 @@ bool openForReplacing(QSaveFile &file, QString *reason)
     *reason = systemReason(file);
     return false;
 }
+} // namespace
 
 bool replaceTextFile(const QString &path, const QByteArray &text, QString *reason)
 {

@@ -1,22 +1,18 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
-
-class QSaveFile;
 
 namespace platform {
 
-// Opens `file` for writing its target anew. Where the folder allows it, the text goes to a
+// Makes `text`, encoded and with "\n" for every line end, the whole content of the file at
+// `path`, with the platform's line ends on disk. Where the folder allows it, the text goes to a
 // temporary file beside the target that takes its place on commit, so a crash or a full disk
 // never leaves half a file behind. Where the folder is closed but the target itself may be
 // written, as a configuration file inside an installed game can be, the target is written in
-// place. On failure `reason` holds the system's reason.
-bool openForReplacing(QSaveFile &file, QString *reason);
-
-// Makes `text`, encoded and with "\n" for every line end, the whole content of the file at
-// `path`, with the platform's line ends on disk, replaced as openForReplacing() does. A file
-// that already holds exactly these bytes is left untouched: writing it again would change
-// nothing but cost a wait for the disk. On failure `reason` holds the system's reason.
+// place. A file that already holds exactly these bytes is left untouched: writing it again
+// would change nothing but cost a wait for the disk. On failure `reason` holds the system's
+// reason.
 bool replaceTextFile(const QString &path, const QByteArray &text, QString *reason);
 
 } // namespace platform

@@ -8,4 +8,9 @@ namespace platform {
 // words its reasons as sentences that end in a full stop of their own.
 QString reasonInMessage(const QString &reason);
 
+// The system's own words for why the file at `path` cannot be opened for reading, such as why
+// nothing is there: no such entry, or a file in the way of a folder. The words differ between
+// systems.
+QString reasonFileCannotBeRead(const QString &path);
+
 } // namespace platform
