@@ -15,9 +15,6 @@ quint64 nextRevision()
 
 void ModTable::append(const QString &name)
 {
-    FirstIndex &first = firstIndexByName[name];
-    if (first.index < 0)
-        first.index = entries.size();
     entries.append(ModEntry{name, false});
 
     // The new node covers entries that may already be ticked; its own entry is not.
@@ -34,7 +31,6 @@ void ModTable::append(const QString &name)
 void ModTable::reserve(int size)
 {
     entries.reserve(size);
-    firstIndexByName.reserve(size);
     sumTree.reserve(size);
 }
 
@@ -42,6 +38,7 @@ void ModTable::clear()
 {
     entries.clear();
     firstIndexByName.clear();
+    indexedCount = 0;
     sumTree.clear();
     ticked = 0;
     tickedLength = 0;
@@ -50,7 +47,20 @@ void ModTable::clear()
 
 int ModTable::indexOf(const QString &name) const
 {
+    indexNewEntries();
     return firstIndexByName.value(name).index;
+}
+
+void ModTable::indexNewEntries() const
+{
+    if (indexedCount == entries.size())
+        return;
+    firstIndexByName.reserve(entries.size());
+    for (; indexedCount < entries.size(); ++indexedCount) {
+        FirstIndex &first = firstIndexByName[entries.at(indexedCount).name];
+        if (first.index < 0)
+            first.index = indexedCount;
+    }
 }
 
 void ModTable::setTicked(int index, bool newTicked)

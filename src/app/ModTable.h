@@ -6,7 +6,9 @@
 #include <QVector>
 
 // The mods of one subfolder in listing order. Entries are only ever appended, and only their
-// tick flags change afterwards; a name index keeps lookups constant-time for huge folders.
+// tick flags change afterwards; a name index keeps lookups constant-time for huge folders. The
+// index takes in new entries at the first lookup after them, so that filling a table at start
+// costs no hashing until a name is first looked up.
 class ModTable {
 public:
     using const_iterator = QVector<ModEntry>::const_iterator;
@@ -53,9 +55,11 @@ private:
     TickedSums sumsBefore(int index) const;
     void addToSums(int index, const TickedSums &delta);
     void touch();
+    void indexNewEntries() const;
 
     QVector<ModEntry> entries;
-    QHash<QString, FirstIndex> firstIndexByName;
+    mutable QHash<QString, FirstIndex> firstIndexByName;
+    mutable int indexedCount = 0;
     int ticked = 0;
     qsizetype tickedLength = 0;
     // A Fenwick tree over the entries: node j (1-based) sums the ticked entries j - lowbit(j)

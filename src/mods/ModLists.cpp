@@ -48,11 +48,11 @@ QTreeWidgetItem *namedCopy(const QTreeWidgetItem &original, const QString &name)
 // The first time an item changes, the list looks its row up by searching its items from the
 // last one, and remembers the row from then on; ticking every item of a long list for the
 // first time, as loading a set does, would cost time in the square of its length. So the items
-// join a few hundred at a time, and the list looks each one up at once, while it is among the
+// join a few dozen at a time, and the list looks each one up at once, while it is among the
 // last ones (asking for the item's widget does that, and costs nothing else).
 void addRememberingRows(QTreeWidget *list, const QList<QTreeWidgetItem *> &items)
 {
-    constexpr qsizetype itemsAtOnce = 256;
+    constexpr qsizetype itemsAtOnce = 64;
     for (qsizetype first = 0; first < items.size(); first += itemsAtOnce) {
         const QList<QTreeWidgetItem *> some = items.mid(first, itemsAtOnce);
         list->addTopLevelItems(some);

@@ -126,13 +126,19 @@ void ModCatalogueTest::tablesAreAppendedToNotCleared()
 {
     PlatformProbe probe;
     TestAppFolder folder;
-    folder.createReadyTool({QStringLiteral("new.zip")}, {QStringLiteral("c.zip")});
+    folder.createReadyTool({QStringLiteral("new.zip"), QStringLiteral("kept.zip")},
+                           {QStringLiteral("c.zip")});
     appState().modsMP.append(QStringLiteral("kept.zip"));
+    QCOMPARE(appState().modsMP.indexOf(QStringLiteral("kept.zip")), 0);
 
     const ModFolderScan scan = scanModSubfolders(folder.modFolder());
     QVERIFY(scan.complete);
     QCOMPARE(tableNames(appState().modsMP),
-             QStringList({QStringLiteral("kept.zip"), QStringLiteral("new.zip")}));
+             QStringList({QStringLiteral("kept.zip"), QStringLiteral("kept.zip"),
+                          QStringLiteral("new.zip")}));
+    // Entries that join after a lookup are found too, and a name stands for its first entry.
+    QCOMPARE(appState().modsMP.indexOf(QStringLiteral("new.zip")), 2);
+    QCOMPARE(appState().modsMP.indexOf(QStringLiteral("kept.zip")), 0);
     QCOMPARE(tableNames(appState().modsSP), QStringList{QStringLiteral("c.zip")});
     QVERIFY(appState().modsGlobal.isEmpty());
 }
