@@ -1,4 +1,7 @@
 #include "app/MainWindow.h"
+#include "locations/LocationSettings.h"
+#include "mods/ModFolderPrefetch.h"
+#include "platform/ApplicationFolder.h"
 #include "platform/FontConfigurationReader.h"
 #include "platform/FormFont.h"
 
@@ -7,6 +10,8 @@
 int main(int argc, char *argv[])
 {
     platform::FontConfigurationReader fontConfiguration;
+    const ModFolderPrefetch modFolders(
+        [] { return storedModFolderPath(platform::applicationDirPathBeforeStart()); });
     QApplication application(argc, argv);
     fontConfiguration.wait();
     platform::useFormFont();

@@ -33,6 +33,12 @@ QString optionsIniPath()
     return platform::applicationDirPath() + QStringLiteral("/options.ini");
 }
 
+QString storedModFolderPath(const QString &applicationFolder)
+{
+    return IniFile(applicationFolder + QStringLiteral("/options.ini"))
+        .value(pathsSection, modFolderKey, missingValue);
+}
+
 void loadLocations()
 {
     IniFile ini(optionsIniPath());

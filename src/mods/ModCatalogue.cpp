@@ -1,6 +1,7 @@
 #include "mods/ModCatalogue.h"
 
 #include "app/ModTable.h"
+#include "mods/ModFolderPrefetch.h"
 #include "platform/FolderListing.h"
 
 #include <QDir>
@@ -26,9 +27,11 @@ ModFolderScan scanModSubfolders(const QString &modFolderPath)
         if (!QDir(folderPath).exists())
             return ModFolderScan{false, group, folderPath};
         ModTable &table = modTable(group);
-        const QStringList names = listModFileNames(folderPath);
-        table.reserve(table.size() + int(names.size()));
-        for (const QString &name : names)
+        std::optional<QStringList> names = ModFolderPrefetch::take(folderPath);
+        if (!names)
+            names = listModFileNames(folderPath);
+        table.reserve(table.size() + int(names->size()));
+        for (const QString &name : *names)
             table.append(name);
     }
     return ModFolderScan{};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+// Lists the three mod subfolders on a thread of its own while the application object and the
+// window are being made, so that listing tens of thousands of mods overlaps that work instead
+// of following it. Which mod folder it lists is only a forecast (options.ini as it stands at
+// start); the scan takes a listing only for exactly the folder it wants, waits for it when it
+// is under way, and lists anything else itself, so what it finds is what it would have found.
+// Make it, take from it and destroy it on one thread; at most one runs at a time. Destroying it
+// waits for its thread.
+class ModFolderPrefetch {
+public:
+    // forecastModFolder runs on the new thread and names the mod folder to list.
+    explicit ModFolderPrefetch(std::function<QString()> forecastModFolder);
+    ~ModFolderPrefetch();
+    ModFolderPrefetch(const ModFolderPrefetch &) = delete;
+    ModFolderPrefetch &operator=(const ModFolderPrefetch &) = delete;
+
+    // The names listModFileNames gives for folderPath, when the running prefetch lists that
+    // folder and has not handed it out yet; nothing otherwise. Each folder is handed out once.
+    // A folder the thread has not begun is left to the caller, so the two share the work.
+    static std::optional<QStringList> take(const QString &folderPath);
+
+    struct Work;
+
+private:
+    std::unique_ptr<Work> work;
+};
