@@ -366,6 +366,9 @@ void LocationSettingsTest::validStoredLocationsAreKeptAndRewritten()
 {
     QFETCH(QString, exe);
     QFETCH(QString, modFolder);
+    // Read before the application object exists, the tool's folder and its mod folder are the
+    // forecast of what the start settles on.
+    QCOMPARE(platform::applicationDirPathBeforeStart(), QCoreApplication::applicationDirPath());
     PlatformProbe probe;
     TestAppFolder folder;
     folder.createGame();
@@ -388,6 +391,7 @@ void LocationSettingsTest::validStoredLocationsAreKeptAndRewritten()
     QCOMPARE(appState().exePath, fill(exe));
     QCOMPARE(appState().modFolderPath, fill(modFolder));
     QCOMPARE(appState().configFilePath, folder.configPath());
+    QCOMPARE(storedModFolderPath(folder.appDir()), appState().modFolderPath);
     QCOMPARE(TestAppFolder::readFile(folder.optionsIniPath()), stored);
 }
 
