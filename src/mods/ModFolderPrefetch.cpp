@@ -2,11 +2,14 @@
 
 #include "mods/ModCatalogue.h"
 #include "mods/ModGroup.h"
+#include "platform/ThreadPriority.h"
 
 #include <QThread>
 
 #include <condition_variable>
 #include <mutex>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -24,7 +27,7 @@ struct ModFolderPrefetch::Work {
     std::condition_variable changed;
     bool forecastKnown = false;
     std::vector<PrefetchedFolder> folders;
-    std::unique_ptr<QThread> thread;
+    std::thread thread;
 
     void run(const std::function<QString()> &forecastModFolder);
     void forecast(const QString &modFolderPath);
@@ -33,13 +36,12 @@ struct ModFolderPrefetch::Work {
     std::optional<QStringList> take(const QString &folderPath);
 };
 
-namespace {
-// Only the thread that makes and destroys the prefetch, the one that scans, uses this.
-ModFolderPrefetch::Work *current = nullptr;
-} // namespace
+ModFolderPrefetch::Work *ModFolderPrefetch::current = nullptr;
 
 void ModFolderPrefetch::Work::run(const std::function<QString()> &forecastModFolder)
 {
+    // When the scan needs a listing still under way, it waits for it and so leaves the time.
+    platform::runOnlyInIdleTime();
     forecast(forecastModFolder());
     while (PrefetchedFolder *folder = claimFromBack()) {
         QStringList names = listModFileNames(folder->path);
@@ -92,24 +94,26 @@ std::optional<QStringList> ModFolderPrefetch::Work::take(const QString &folderPa
 ModFolderPrefetch::ModFolderPrefetch(std::function<QString()> forecastModFolder)
     : work(std::make_unique<Work>())
 {
+    // Qt takes the first thread that uses it for the main thread, which must be this one and
+    // not the new one, even though this one makes the application object only afterwards.
+    QThread::currentThread();
     Work *shared = work.get();
-    shared->thread.reset(
-        QThread::create([shared, forecastModFolder = std::move(forecastModFolder)] {
+    try {
+        shared->thread = std::thread([shared, forecastModFolder = std::move(forecastModFolder)] {
             shared->run(forecastModFolder);
-        }));
-    // It only uses the time that the start leaves over; when the scan needs a listing still
-    // under way, it waits for it and so leaves that time over.
-    shared->thread->start(QThread::IdlePriority);
-    // Without a thread nothing would ever be listed, and the scan must not wait for it.
-    if (shared->thread->isRunning() || shared->thread->isFinished())
-        current = shared;
+        });
+    } catch (const std::system_error &) {
+        return; // without a thread the scan lists everything itself, as it would anyway
+    }
+    current = shared;
 }
 
 ModFolderPrefetch::~ModFolderPrefetch()
 {
     if (current == work.get())
         current = nullptr;
-    work->thread->wait();
+    if (work->thread.joinable())
+        work->thread.join();
 }
 
 std::optional<QStringList> ModFolderPrefetch::take(const QString &folderPath)

@@ -27,8 +27,9 @@ public:
     // A folder the thread has not begun is left to the caller, so the two share the work.
     static std::optional<QStringList> take(const QString &folderPath);
 
-    struct Work;
-
 private:
+    struct Work;
+    // Used only by the thread that makes and destroys prefetches and scans.
+    static Work *current;
     std::unique_ptr<Work> work;
 };

@@ -1,5 +1,6 @@
 #include "ToolProcess.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcessEnvironment>
@@ -10,6 +11,14 @@ ToolProcess::ToolProcess(const QString &executable, const QString &outputFile)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     environment.insert(QStringLiteral("VARNHOLD_STANDIN_NO_WINDOW"), QStringLiteral("1"));
+    // Any warning of Qt's ends the run, so that a test sees it (such as an application object
+    // made outside the thread Qt took for the main one). The per-user runtime folder Qt asks
+    // for is given, as a desktop session would.
+    environment.insert(QStringLiteral("QT_FATAL_WARNINGS"), QStringLiteral("1"));
+    const QString runtimeFolder = QFileInfo(outputFile).absolutePath() + QStringLiteral("/runtime");
+    QDir().mkpath(runtimeFolder);
+    QFile::setPermissions(runtimeFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder);
     process.setProcessEnvironment(environment);
     process.setProgram(executable);
     process.setWorkingDirectory(QFileInfo(executable).absolutePath());
