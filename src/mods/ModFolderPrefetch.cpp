@@ -34,6 +34,8 @@ struct ModFolderPrefetch::Work {
     // The thread lists from the last folder backwards while the scan asks from the first on.
     PrefetchedFolder *claimFromBack();
     std::optional<QStringList> take(const QString &folderPath);
+    // Folders not begun are no longer wanted.
+    void abandon();
 };
 
 ModFolderPrefetch::Work *ModFolderPrefetch::current = nullptr;
@@ -91,6 +93,15 @@ std::optional<QStringList> ModFolderPrefetch::Work::take(const QString &folderPa
     return std::nullopt;
 }
 
+void ModFolderPrefetch::Work::abandon()
+{
+    const std::lock_guard lock(mutex);
+    for (PrefetchedFolder &folder : folders) {
+        if (folder.state == FolderState::Waiting)
+            folder.state = FolderState::Gone;
+    }
+}
+
 ModFolderPrefetch::ModFolderPrefetch(std::function<QString()> forecastModFolder)
     : work(std::make_unique<Work>())
 {
@@ -112,6 +123,8 @@ ModFolderPrefetch::~ModFolderPrefetch()
 {
     if (current == work.get())
         current = nullptr;
+    // The tool may be closed before its listings are all done; it waits for one at most.
+    work->abandon();
     if (work->thread.joinable())
         work->thread.join();
 }
