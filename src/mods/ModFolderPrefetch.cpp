@@ -2,11 +2,9 @@
 
 #include "mods/ModCatalogue.h"
 #include "mods/ModGroup.h"
-#include "platform/ThreadPriority.h"
 
 #include <QThread>
 
-#include <condition_variable>
 #include <mutex>
 #include <system_error>
 #include <thread>
@@ -24,8 +22,6 @@ struct PrefetchedFolder {
 
 struct ModFolderPrefetch::Work {
     std::mutex mutex;
-    std::condition_variable changed;
-    bool forecastKnown = false;
     std::vector<PrefetchedFolder> folders;
     std::thread thread;
 
@@ -42,15 +38,15 @@ ModFolderPrefetch::Work *ModFolderPrefetch::current = nullptr;
 
 void ModFolderPrefetch::Work::run(const std::function<QString()> &forecastModFolder)
 {
-    // When the scan needs a listing still under way, it waits for it and so leaves the time.
-    platform::runOnlyInIdleTime();
     forecast(forecastModFolder());
     while (PrefetchedFolder *folder = claimFromBack()) {
         QStringList names = listModFileNames(folder->path);
         const std::lock_guard lock(mutex);
-        folder->names = std::move(names);
-        folder->state = FolderState::Listed;
-        changed.notify_all();
+        // A folder the scan came for while it was being listed has been listed by the scan.
+        if (folder->state == FolderState::Listing) {
+            folder->names = std::move(names);
+            folder->state = FolderState::Listed;
+        }
     }
 }
 
@@ -60,8 +56,6 @@ void ModFolderPrefetch::Work::forecast(const QString &modFolderPath)
     for (const ModGroup group : allModGroups)
         folders.push_back(
             PrefetchedFolder{modFolderPath + modSubfolder(group), FolderState::Waiting, {}});
-    forecastKnown = true;
-    changed.notify_all();
 }
 
 PrefetchedFolder *ModFolderPrefetch::Work::claimFromBack()
@@ -78,12 +72,10 @@ PrefetchedFolder *ModFolderPrefetch::Work::claimFromBack()
 
 std::optional<QStringList> ModFolderPrefetch::Work::take(const QString &folderPath)
 {
-    std::unique_lock lock(mutex);
-    changed.wait(lock, [this] { return forecastKnown; });
+    const std::lock_guard lock(mutex);
     for (PrefetchedFolder &folder : folders) {
         if (folder.path != folderPath)
             continue;
-        changed.wait(lock, [&folder] { return folder.state != FolderState::Listing; });
         const bool listed = folder.state == FolderState::Listed;
         folder.state = FolderState::Gone;
         if (listed)

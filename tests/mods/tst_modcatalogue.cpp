@@ -149,13 +149,17 @@ void ModCatalogueTest::tablesAreAppendedToNotCleared()
 void ModCatalogueTest::listingsMadeAheadServeOnlyTheirOwnFolder_data()
 {
     QTest::addColumn<bool>("forecastRight");
-    QTest::newRow("forecast the scanned folder") << true;
-    QTest::newRow("forecast another folder") << false;
+    QTest::addColumn<bool>("forecastLate");
+    QTest::newRow("forecast the scanned folder") << true << false;
+    QTest::newRow("forecast another folder") << false << false;
+    // The scan must not wait for the thread: it may get no time at all.
+    QTest::newRow("forecast made after the scan") << true << true;
 }
 
 void ModCatalogueTest::listingsMadeAheadServeOnlyTheirOwnFolder()
 {
     QFETCH(bool, forecastRight);
+    QFETCH(bool, forecastLate);
     PlatformProbe probe;
     TestAppFolder scanned;
     TestAppFolder other;
@@ -166,10 +170,16 @@ void ModCatalogueTest::listingsMadeAheadServeOnlyTheirOwnFolder()
                           {QStringLiteral("z.zip")});
     const QString forecast = forecastRight ? scanned.modFolder() : other.modFolder();
 
-    const ModFolderPrefetch prefetch([forecast] { return forecast; });
+    QSemaphore scanDone;
+    const ModFolderPrefetch prefetch([forecast, forecastLate, &scanDone] {
+        if (forecastLate)
+            scanDone.acquire();
+        return forecast;
+    });
     // Time for the thread to list all three first, so that the scan is offered its listings.
     QThread::msleep(50);
     QVERIFY(scanModSubfolders(scanned.modFolder()).complete);
+    scanDone.release();
     const QStringList sorted{QStringLiteral("A.zip"), QStringLiteral("b.zip"),
                              QStringLiteral("c.zip")};
     for (const ModGroup group : allModGroups)
