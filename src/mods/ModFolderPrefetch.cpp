@@ -5,6 +5,7 @@
 
 #include <QThread>
 
+#include <condition_variable>
 #include <mutex>
 #include <system_error>
 #include <thread>
@@ -22,6 +23,7 @@ struct PrefetchedFolder {
 
 struct ModFolderPrefetch::Work {
     std::mutex mutex;
+    std::condition_variable listed;
     std::vector<PrefetchedFolder> folders;
     std::thread thread;
 
@@ -42,11 +44,9 @@ void ModFolderPrefetch::Work::run(const std::function<QString()> &forecastModFol
     while (PrefetchedFolder *folder = claimFromBack()) {
         QStringList names = listModFileNames(folder->path);
         const std::lock_guard lock(mutex);
-        // A folder the scan came for while it was being listed has been listed by the scan.
-        if (folder->state == FolderState::Listing) {
-            folder->names = std::move(names);
-            folder->state = FolderState::Listed;
-        }
+        folder->names = std::move(names);
+        folder->state = FolderState::Listed;
+        listed.notify_all();
     }
 }
 
@@ -72,13 +72,15 @@ PrefetchedFolder *ModFolderPrefetch::Work::claimFromBack()
 
 std::optional<QStringList> ModFolderPrefetch::Work::take(const QString &folderPath)
 {
-    const std::lock_guard lock(mutex);
+    std::unique_lock lock(mutex);
     for (PrefetchedFolder &folder : folders) {
         if (folder.path != folderPath)
             continue;
-        const bool listed = folder.state == FolderState::Listed;
+        // Half listed, the rest takes less than listing it all again would.
+        listed.wait(lock, [&folder] { return folder.state != FolderState::Listing; });
+        const bool done = folder.state == FolderState::Listed;
         folder.state = FolderState::Gone;
-        if (listed)
+        if (done)
             return std::move(folder.names);
         return std::nullopt;
     }

@@ -10,10 +10,10 @@
 // Lists the three mod subfolders on a thread of its own while the application object and the
 // window are being made, so that listing tens of thousands of mods overlaps that work instead
 // of following it. Which mod folder it lists is only a forecast (options.ini as it stands at
-// start). The scan takes a listing only when it is finished and of exactly the folder it
-// wants; anything else it lists itself, without waiting, so what it finds is what it would
-// have found, and a thread that gets no time delays nothing. Make it, take from it and destroy
-// it on one thread; at most one runs at a time. Destroying it waits for the folder being listed.
+// start). The scan takes a listing only of exactly the folder it wants, waiting for one under
+// way; a folder not begun, or not yet forecast, it lists itself, so what it finds is what it
+// would have found. Make it, take from it and destroy it on one thread; at most one runs at a
+// time. Destroying it waits for the folder being listed.
 class ModFolderPrefetch {
 public:
     // forecastModFolder runs on the new thread and names the mod folder to list.
@@ -22,8 +22,8 @@ public:
     ModFolderPrefetch(const ModFolderPrefetch &) = delete;
     ModFolderPrefetch &operator=(const ModFolderPrefetch &) = delete;
 
-    // The names listModFileNames gives for folderPath, when the running prefetch has listed
-    // that folder and not handed it out yet; nothing otherwise, and then the thread leaves the
+    // The names listModFileNames gives for folderPath, when the running prefetch lists that
+    // folder and has not handed it out yet; nothing otherwise, and then the thread leaves the
     // folder to the caller. Each folder is handed out once.
     static std::optional<QStringList> take(const QString &folderPath);
 

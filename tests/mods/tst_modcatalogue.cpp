@@ -152,7 +152,7 @@ void ModCatalogueTest::listingsMadeAheadServeOnlyTheirOwnFolder_data()
     QTest::addColumn<bool>("forecastLate");
     QTest::newRow("forecast the scanned folder") << true << false;
     QTest::newRow("forecast another folder") << false << false;
-    // The scan must not wait for the thread: it may get no time at all.
+    // The scan does not wait for a forecast, which might take long.
     QTest::newRow("forecast made after the scan") << true << true;
 }
 
