@@ -1,7 +1,6 @@
 #include "platform/ApplicationFolder.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 
 #ifdef Q_OS_WIN
@@ -16,7 +15,8 @@ QString &overridePath()
     return path;
 }
 
-// Where the running executable lies, asked of the system as the application object asks it.
+// Where the running executable lies, asked of the system as the application object asks it and
+// freed of links and short names as it is, so that both name the folder alike.
 QString executableFilePath()
 {
 #if defined(Q_OS_LINUX)
@@ -28,7 +28,7 @@ QString executableFilePath()
         if (length == 0)
             return QString();
         if (length < path.size())
-            return QDir::fromNativeSeparators(QString::fromWCharArray(path.data(), int(length)));
+            return QFileInfo(QString::fromWCharArray(path.data(), int(length))).canonicalFilePath();
         path.resize(path.size() * 2);
     }
 #else
