@@ -53,9 +53,23 @@ settings="QT_QPA_PLATFORM=$platform"
 report=$(mktemp "${TMPDIR:-/tmp}/vmm-wine-report.XXXXXX")
 output=$(mktemp "${TMPDIR:-/tmp}/vmm-wine-output.XXXXXX")
 trap 'rm -f "$report" "$output"' EXIT
-timeout --kill-after=10 "${VMM_WINE_TIMEOUT:-240}" \
-    wine "$program" "$@" -o "Z:${report},txt" </dev/null >"$output" 2>&1
+run_program() {
+    timeout --kill-after=10 "${VMM_WINE_TIMEOUT:-240}" \
+        wine "$program" "$@" -o "Z:${report},txt" </dev/null >"$output" 2>&1
+}
+run_program "$@"
 status=$?
+# Qt Test writes its report's first line before any test runs. A program that fails at once
+# with none never came as far as our code: once a test program ended within 0.02 s, long before
+# Wine can even load Qt, with neither report nor output. Such a start is made once more, with
+# Wine's own errors shown, and both attempts are reported.
+if [ "$status" -ne 0 ] && [ "$status" -ne 124 ] && [ "$status" -ne 137 ] && [ ! -s "$report" ]; then
+    echo "$(basename "$program") ended with status $status before its report began, so no test" \
+        "of it ran; Wine's output, then a second start with Wine's errors shown:"
+    cat "$output"
+    WINEDEBUG=err+all run_program "$@"
+    status=$?
+fi
 cat "$report"
 if [ "$status" -ne 0 ]; then
     cat "$output"
