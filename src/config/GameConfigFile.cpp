@@ -9,16 +9,14 @@
 
 namespace {
 // The game reads its configuration in the form the file is in now: UTF-8 stays UTF-8, and
-// anything else is in the system's code page.
+// anything else is in the system's code page. Its byte-order mark stays too, on every system.
 platform::TextEncoding encodingTheGameReads(const QString &path)
 {
     QFile file(path);
     const platform::TextEncoding onDisk = file.open(QIODevice::ReadOnly)
                                               ? platform::detectTextEncoding(file)
                                               : platform::TextEncoding::Undetermined;
-    if (onDisk == platform::TextEncoding::Utf8 || onDisk == platform::TextEncoding::Utf8WithBom)
-        return onDisk;
-    return platform::TextEncoding::CodePage;
+    return platform::isUtf8(onDisk) ? onDisk : platform::TextEncoding::CodePage;
 }
 } // namespace
 

@@ -80,7 +80,7 @@ void OptionsDialog::reject()
 
 void OptionsDialog::on_buttonBox_rejected()
 {
-    done(Cancelled);
+    reject();
 }
 
 void OptionsDialog::on_buttonBox_accepted()

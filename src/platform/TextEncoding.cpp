@@ -89,6 +89,11 @@ bool detectedSystemUtf8()
 }
 } // namespace
 
+bool isUtf8(TextEncoding encoding)
+{
+    return encoding == TextEncoding::Utf8 || encoding == TextEncoding::Utf8WithBom;
+}
+
 bool systemEncodingIsUtf8()
 {
     static const bool utf8 = detectedSystemUtf8();
@@ -141,8 +146,7 @@ TextEncoding encodingToRead(QIODevice &file)
 
 void setReadingEncoding(QTextStream &stream, TextEncoding encoding)
 {
-    const bool utf8 = encoding == TextEncoding::Utf8 || encoding == TextEncoding::Utf8WithBom;
-    stream.setEncoding(utf8 ? QStringConverter::Utf8 : QStringConverter::System);
+    stream.setEncoding(isUtf8(encoding) ? QStringConverter::Utf8 : QStringConverter::System);
     stream.setAutoDetectUnicode(true);
 }
 
@@ -151,21 +155,14 @@ TextEncoding encodingToWrite(TextEncoding readAs, const std::function<bool()> &c
     // Where the system's encoding is UTF-8 everything is written in it, without a mark.
     if (systemEncodingIsUtf8())
         return TextEncoding::CodePage;
-    switch (readAs) {
-    case TextEncoding::Utf8:
-    case TextEncoding::Utf8WithBom:
+    if (isUtf8(readAs))
         return readAs;
-    case TextEncoding::CodePage:
-    case TextEncoding::Undetermined:
-        break;
-    }
     return codePageHoldsText() ? TextEncoding::CodePage : TextEncoding::Utf8WithBom;
 }
 
 void setWritingEncoding(QTextStream &stream, TextEncoding encoding)
 {
-    const bool utf8 = encoding == TextEncoding::Utf8 || encoding == TextEncoding::Utf8WithBom;
-    stream.setEncoding(utf8 ? QStringConverter::Utf8 : QStringConverter::System);
+    stream.setEncoding(isUtf8(encoding) ? QStringConverter::Utf8 : QStringConverter::System);
     stream.setGenerateByteOrderMark(encoding == TextEncoding::Utf8WithBom);
 }
 

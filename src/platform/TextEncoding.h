@@ -19,6 +19,9 @@ enum class TextEncoding {
     Utf8WithBom
 };
 
+// Whether the encoding is UTF-8, with or without a byte-order mark.
+bool isUtf8(TextEncoding encoding);
+
 // Whether the system's encoding is UTF-8, as on Linux: then every text has one form on disk.
 bool systemEncodingIsUtf8();
 
