@@ -3,6 +3,7 @@
 #ifdef VMM_HAVE_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 
+#include <system_error>
 #include <thread>
 #endif
 
@@ -12,7 +13,7 @@ namespace platform {
 // Fontconfig parses its configuration files and maps its caches once per process, which takes
 // longer than anything else in the first use of a font. It may be done from any thread.
 struct FontConfigurationReader::Reading {
-    std::thread thread{[] { FcInit(); }};
+    std::thread thread;
 };
 #else
 struct FontConfigurationReader::Reading {};
@@ -20,7 +21,15 @@ struct FontConfigurationReader::Reading {};
 
 FontConfigurationReader::FontConfigurationReader()
     : reading(std::make_unique<Reading>())
-{}
+{
+#ifdef VMM_HAVE_FONTCONFIG
+    try {
+        reading->thread = std::thread([] { FcInit(); });
+    } catch (const std::system_error &) {
+        // Without a thread the toolkit reads the configuration itself, at its first font.
+    }
+#endif
+}
 
 FontConfigurationReader::~FontConfigurationReader()
 {
