@@ -129,6 +129,7 @@ int main(int argc, char *argv[])
     platform::setApplicationDirPathOverride(game.appDir());
     platform::setMessageHandler([](QWidget *, const platform::MessageRecord &message) {
         qFatal("unexpected message box: %s", qPrintable(message.text));
+        return false;
     });
 
     print("scan_ms", measureScan(game));

@@ -10,18 +10,25 @@ MessageHandler &handler()
     return current;
 }
 
-void show(QWidget *parent, const MessageRecord &message)
+bool show(QWidget *parent, const MessageRecord &message)
 {
-    if (handler()) {
-        handler()(parent, message);
-        return;
-    }
-    if (message.kind == MessageKind::Information)
+    if (handler())
+        return handler()(parent, message);
+    switch (message.kind) {
+    case MessageKind::Information:
         QMessageBox::information(parent, message.title, message.text, QMessageBox::Ok,
                                  QMessageBox::NoButton);
-    else
+        return false;
+    case MessageKind::Warning:
         QMessageBox::warning(parent, message.title, message.text, QMessageBox::Ok,
                              QMessageBox::NoButton);
+        return false;
+    case MessageKind::Question:
+        break;
+    }
+    return QMessageBox::question(parent, message.title, message.text,
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
 }
 } // namespace
 
@@ -33,6 +40,11 @@ void showInformation(QWidget *parent, const QString &title, const QString &text)
 void showWarning(QWidget *parent, const QString &title, const QString &text)
 {
     show(parent, {MessageKind::Warning, title, text});
+}
+
+bool askQuestion(QWidget *parent, const QString &title, const QString &text)
+{
+    return show(parent, {MessageKind::Question, title, text});
 }
 
 void setMessageHandler(MessageHandler newHandler)

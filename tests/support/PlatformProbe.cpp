@@ -14,6 +14,9 @@ PlatformProbe::PlatformProbe()
         messages.append(message);
         if (onMessage)
             onMessage(parent, message);
+        if (message.kind != platform::MessageKind::Question || questionAnswers.isEmpty())
+            return false;
+        return questionAnswers.takeFirst();
     });
     platform::setProcessExitHandler([this](int status) { exits.append(status); });
     platform::setFileDialogHandler([this](QFileDialog *dialog) {

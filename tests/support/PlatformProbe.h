@@ -28,6 +28,9 @@ public:
     QVector<int> exits;
     QVector<platform::DetachedStartRequest> starts;
 
+    // Answers for the next questions, in order, true for Yes; a question with no queued answer
+    // is answered No.
+    QList<bool> questionAnswers;
     // Runs when a message box would be shown, after it was recorded.
     std::function<void(QWidget *parent, const platform::MessageRecord &)> onMessage;
 
