@@ -23,7 +23,7 @@ ensure_packages() {
 }
 
 # fonts-liberation brings the narrow sans the forms' captions are shown in.
-BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev libfontconfig-dev fonts-dejavu-core
+BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core
     fonts-liberation)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 E2E_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick desktop-file-utils)

@@ -1,25 +1,13 @@
 #include "app/MainWindow.h"
-#include "locations/LocationSettings.h"
-#include "mods/ModFolderPrefetch.h"
-#include "platform/ApplicationFolder.h"
-#include "platform/FontConfigurationReader.h"
 #include "platform/FormFont.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    platform::FontConfigurationReader fontConfiguration;
-    const ModFolderPrefetch modFolders(
-        [] { return storedModFolderPath(platform::applicationDirPathBeforeStart()); });
     QApplication application(argc, argv);
-    fontConfiguration.wait();
     platform::useFormFont();
-    int status = 0;
-    {
-        MainWindow window;
-        window.show();
-        status = application.exec();
-    }
-    return status;
+    MainWindow window;
+    window.show();
+    return application.exec();
 }

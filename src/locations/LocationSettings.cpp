@@ -33,12 +33,6 @@ QString optionsIniPath()
     return platform::applicationDirPath() + QStringLiteral("/options.ini");
 }
 
-QString storedModFolderPath(const QString &applicationFolder)
-{
-    return IniFile(applicationFolder + QStringLiteral("/options.ini"))
-        .value(pathsSection, modFolderKey, missingValue);
-}
-
 void loadLocations()
 {
     IniFile ini(optionsIniPath());

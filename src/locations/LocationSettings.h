@@ -15,9 +15,6 @@ struct LocationsSaveResult {
 // stand-in folder is honoured.
 QString optionsIniPath();
 
-// The mod folder that options.ini in that folder names, read as loadLocations reads it.
-QString storedModFolderPath(const QString &applicationFolder);
-
 // Reads the three locations; anything missing or unreadable becomes the text "ERROR",
 // which then fails the existence checks.
 void loadLocations();

@@ -1,7 +1,6 @@
 #include "mods/ModCatalogue.h"
 
 #include "app/ModTable.h"
-#include "mods/ModFolderPrefetch.h"
 #include "platform/FolderListing.h"
 
 #include <QDir>
@@ -27,11 +26,9 @@ ModFolderScan scanModSubfolders(const QString &modFolderPath)
         if (!QDir(folderPath).exists())
             return ModFolderScan{false, group, folderPath};
         ModTable &table = modTable(group);
-        std::optional<QStringList> names = ModFolderPrefetch::take(folderPath);
-        if (!names)
-            names = listModFileNames(folderPath);
-        table.reserve(table.size() + int(names->size()));
-        for (const QString &name : *names)
+        const QStringList names = listModFileNames(folderPath);
+        table.reserve(table.size() + int(names.size()));
+        for (const QString &name : names)
             table.append(name);
     }
     return ModFolderScan{};

@@ -5,6 +5,7 @@
 
 #include "app/AppState.h"
 #include "app/MainWindow.h"
+#include "app/MainWindowForm.h"
 #include "ini/IniFile.h"
 #include "locations/LocationSettings.h"
 #include "locations/LocationStartup.h"
@@ -14,6 +15,7 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <QtTest>
 
 namespace {
@@ -57,6 +59,7 @@ private slots:
     void firstStartAtDefaultPlaceWritesDefaults();
     void firstStartElsewhereAsksAndCancelEndsWithZero_data();
     void firstStartElsewhereAsksAndCancelEndsWithZero();
+    void firstStartElsewhereTakesDialogPaths_data();
     void firstStartElsewhereTakesDialogPaths();
     void escapeAtStartEndsLikeCancel();
     void cancelAtStartLeavesOldOptionsIniUntouched();
@@ -193,23 +196,26 @@ void LocationSettingsTest::firstStartAtDefaultPlaceWritesDefaults()
 
 void LocationSettingsTest::firstStartElsewhereAsksAndCancelEndsWithZero_data()
 {
-    QTest::addColumn<bool>("executableAndConfigAtDefaults");
-    QTest::newRow("nothing at the default place") << false;
+    QTest::addColumn<QString>("atDefaults"); // e: executable, m: mod folder, c: configuration
+    QTest::newRow("nothing at the default place") << "";
     // An empty mod folder path would pass an existence check: it names the working folder.
-    QTest::newRow("only the mod folder missing") << true;
+    QTest::newRow("only the mod folder missing") << "ec";
+    QTest::newRow("only the configuration missing") << "em";
 }
 
 void LocationSettingsTest::firstStartElsewhereAsksAndCancelEndsWithZero()
 {
-    QFETCH(bool, executableAndConfigAtDefaults);
+    QFETCH(QString, atDefaults);
     PlatformProbe probe;
     TestAppFolder folder;
     DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
     REQUIRE_FREE_DEFAULT_PLACE(place);
-    if (executableAndConfigAtDefaults) {
+    if (atDefaults.contains(QLatin1Char('e')))
         DefaultGamePlace::createExecutable();
+    if (atDefaults.contains(QLatin1Char('m')))
+        DefaultGamePlace::createModFolder();
+    if (atDefaults.contains(QLatin1Char('c')))
         DefaultGamePlace::createConfig();
-    }
     QStringList events;
     probe.onMessage = [&events](QWidget *, const platform::MessageRecord &) {
         events << QStringLiteral("box");
@@ -233,16 +239,35 @@ void LocationSettingsTest::firstStartElsewhereAsksAndCancelEndsWithZero()
     QVERIFY(!driver.leftOpen);
 }
 
+void LocationSettingsTest::firstStartElsewhereTakesDialogPaths_data()
+{
+    QTest::addColumn<bool>("gameMadeWhileAsked");
+    QTest::newRow("game there before the start") << false;
+    // As when options.ini names a drive that is mounted only while the dialog is open.
+    QTest::newRow("game made while the dialog is open") << true;
+}
+
 void LocationSettingsTest::firstStartElsewhereTakesDialogPaths()
 {
+    QFETCH(bool, gameMadeWhileAsked);
     PlatformProbe probe;
     TestAppFolder folder;
-    folder.createGame();
+    const auto makeGame = [&folder] {
+        folder.createGame({QStringLiteral("m.zip")}, {QStringLiteral("c.zip")},
+                          {QStringLiteral("g.zip")});
+    };
+    if (gameMadeWhileAsked)
+        folder.writeOptionsIni();
+    else
+        makeGame();
     DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
     REQUIRE_FREE_DEFAULT_PLACE(place);
     DefaultGamePlace::createExecutable(); // only part of the game at the default place
     ModalDialogDriver driver;
-    driver.whenShown<OptionsDialog>([&folder](OptionsDialog *dialog) {
+    driver.whenShown<OptionsDialog>([&folder, &makeGame,
+                                     gameMadeWhileAsked](OptionsDialog *dialog) {
+        if (gameMadeWhileAsked)
+            makeGame();
         dialog->findChild<QLineEdit *>(QStringLiteral("executablePath"))->setText(folder.exePath());
         dialog->findChild<QLineEdit *>(QStringLiteral("modFolder"))->setText(folder.modFolder());
         dialog->findChild<QLineEdit *>(QStringLiteral("ConfigFile"))->setText(folder.configPath());
@@ -258,6 +283,9 @@ void LocationSettingsTest::firstStartElsewhereTakesDialogPaths()
     QVERIFY(window.startupCompleted());
     QCOMPARE(TestAppFolder::readFile(folder.optionsIniPath()),
              optionsIni(folder.exePath(), folder.modFolder(), folder.configPath()));
+    QCOMPARE(window.form().listMP->topLevelItem(0)->text(0), QStringLiteral("m.zip"));
+    QCOMPARE(window.form().listSP->topLevelItem(0)->text(0), QStringLiteral("c.zip"));
+    QCOMPARE(window.form().listGlobal->topLevelItem(0)->text(0), QStringLiteral("g.zip"));
 }
 
 // Escape is the toolkit's own rejection; going on would save the emptied defaults and end
@@ -366,9 +394,6 @@ void LocationSettingsTest::validStoredLocationsAreKeptAndRewritten()
 {
     QFETCH(QString, exe);
     QFETCH(QString, modFolder);
-    // Read before the application object exists, the tool's folder and its mod folder are the
-    // forecast of what the start settles on.
-    QCOMPARE(platform::applicationDirPathBeforeStart(), QCoreApplication::applicationDirPath());
     PlatformProbe probe;
     TestAppFolder folder;
     folder.createGame();
@@ -391,7 +416,6 @@ void LocationSettingsTest::validStoredLocationsAreKeptAndRewritten()
     QCOMPARE(appState().exePath, fill(exe));
     QCOMPARE(appState().modFolderPath, fill(modFolder));
     QCOMPARE(appState().configFilePath, folder.configPath());
-    QCOMPARE(storedModFolderPath(folder.appDir()), appState().modFolderPath);
     QCOMPARE(TestAppFolder::readFile(folder.optionsIniPath()), stored);
 }
 

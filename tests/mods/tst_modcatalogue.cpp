@@ -2,7 +2,6 @@
 #include "TreeItems.h"
 
 #include "mods/ModCatalogue.h"
-#include "mods/ModFolderPrefetch.h"
 
 #include <QDir>
 #include <QtTest>
@@ -17,8 +16,6 @@ private slots:
     void namesStayExactlyAsListed();
     void itemsAreCheckableUntickedAndInTableOrder();
     void tablesAreAppendedToNotCleared();
-    void listingsMadeAheadServeOnlyTheirOwnFolder_data();
-    void listingsMadeAheadServeOnlyTheirOwnFolder();
     void missingSubfolderWarnsThenEndsWithItsStatus_data();
     void missingSubfolderWarnsThenEndsWithItsStatus();
 };
@@ -144,46 +141,6 @@ void ModCatalogueTest::tablesAreAppendedToNotCleared()
     QCOMPARE(appState().modsMP.indexOf(QStringLiteral("kept.zip")), 0);
     QCOMPARE(tableNames(appState().modsSP), QStringList{QStringLiteral("c.zip")});
     QVERIFY(appState().modsGlobal.isEmpty());
-}
-
-void ModCatalogueTest::listingsMadeAheadServeOnlyTheirOwnFolder_data()
-{
-    QTest::addColumn<bool>("forecastRight");
-    QTest::addColumn<bool>("forecastLate");
-    QTest::newRow("forecast the scanned folder") << true << false;
-    QTest::newRow("forecast another folder") << false << false;
-    // The scan does not wait for a forecast, which might take long.
-    QTest::newRow("forecast made after the scan") << true << true;
-}
-
-void ModCatalogueTest::listingsMadeAheadServeOnlyTheirOwnFolder()
-{
-    QFETCH(bool, forecastRight);
-    QFETCH(bool, forecastLate);
-    PlatformProbe probe;
-    TestAppFolder scanned;
-    TestAppFolder other;
-    const QStringList names{QStringLiteral("b.zip"), QStringLiteral("A.zip"),
-                            QStringLiteral("c.zip")};
-    scanned.createReadyTool(names, names, names);
-    other.createReadyTool({QStringLiteral("x.zip")}, {QStringLiteral("y.zip")},
-                          {QStringLiteral("z.zip")});
-    const QString forecast = forecastRight ? scanned.modFolder() : other.modFolder();
-
-    QSemaphore scanDone;
-    const ModFolderPrefetch prefetch([forecast, forecastLate, &scanDone] {
-        if (forecastLate)
-            scanDone.acquire();
-        return forecast;
-    });
-    // Time for the thread to list all three first, so that the scan is offered its listings.
-    QThread::msleep(50);
-    QVERIFY(scanModSubfolders(scanned.modFolder()).complete);
-    scanDone.release();
-    const QStringList sorted{QStringLiteral("A.zip"), QStringLiteral("b.zip"),
-                             QStringLiteral("c.zip")};
-    for (const ModGroup group : allModGroups)
-        QCOMPARE(tableNames(modTable(group)), sorted);
 }
 
 void ModCatalogueTest::missingSubfolderWarnsThenEndsWithItsStatus_data()
