@@ -5,15 +5,10 @@
 
 namespace platform {
 
-// How the listing learns what kind of entry each name stands for. Some file systems do not
-// say while the folder is read; there, and with FromStatus, every entry is asked about.
-enum class EntryTypes { FromFolderRead, FromStatus };
-
 // The names of the plain, visible files of a folder, every extension included, ordered by name
 // ignoring case: what QDir::entryList(QDir::Files, QDir::Name | QDir::IgnoreCase) gives, in
 // the same order, names that differ only in case included. A link counts as a file when what
 // it points to exists and is no folder. A folder that cannot be read gives no names.
-QStringList listPlainFiles(const QString &folderPath,
-                           EntryTypes types = EntryTypes::FromFolderRead);
+QStringList listPlainFiles(const QString &folderPath);
 
 } // namespace platform
