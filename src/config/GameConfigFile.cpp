@@ -29,7 +29,7 @@ GameConfigText readGameConfigFile(const QString &path)
         return result;
     }
     QTextStream stream(&file);
-    platform::setReadingEncoding(stream, platform::encodingToRead(file));
+    platform::setReadingEncoding(stream, platform::detectTextEncoding(file));
     const QString text = stream.readAll();
     // A file cut short by a read error must not reach the editor: saving it would destroy
     // the rest of the user's configuration.

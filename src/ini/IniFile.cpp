@@ -66,7 +66,7 @@ void IniFile::load(const QString &path)
         lastErrorText = file.errorString();
         return;
     }
-    fileEncoding = platform::encodingToRead(file);
+    fileEncoding = platform::detectTextEncoding(file);
     QTextStream stream(&file);
     platform::setReadingEncoding(stream, fileEncoding);
     QString rawLine;

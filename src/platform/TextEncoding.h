@@ -33,11 +33,6 @@ bool codePageHolds(QStringView text);
 // system's encoding.
 TextEncoding detectTextEncoding(QIODevice &file);
 
-// What reading the file just opened needs to know of its encoding, and writing it back later.
-// Where the system's encoding is UTF-8 itself, every file reads and is written alike, so the
-// file is not looked through.
-TextEncoding encodingToRead(QIODevice &file);
-
 // Sets the stream up to read a file in the encoding detectTextEncoding() found. A byte-order
 // mark of any Unicode encoding still takes precedence.
 void setReadingEncoding(QTextStream &stream, TextEncoding encoding);
