@@ -62,8 +62,10 @@ void settle()
 
 double measureScan(const BenchGame &game)
 {
-    resetAppState();
-    const double ms = millisecondsOf([&] { scanModSubfolders(game.modFolder()); });
+    const double ms = medianMillisecondsOf(5, [&](int) {
+        resetAppState();
+        scanModSubfolders(game.modFolder());
+    });
     resetAppState();
     return ms;
 }

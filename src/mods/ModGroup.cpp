@@ -16,15 +16,6 @@ ModTable &modTable(ModGroup group)
     return state.modsGlobal;
 }
 
-std::optional<ModGroup> groupOfTable(const ModTable &table)
-{
-    for (const ModGroup group : allModGroups) {
-        if (&modTable(group) == &table)
-            return group;
-    }
-    return std::nullopt;
-}
-
 QString modSubfolder(ModGroup group)
 {
     switch (group) {

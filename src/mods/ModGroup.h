@@ -3,7 +3,6 @@
 #include <QString>
 
 #include <array>
-#include <optional>
 
 class ModTable;
 
@@ -16,8 +15,6 @@ inline constexpr std::array<ModGroup, 3> allModGroups{ModGroup::Multiplay, ModGr
 
 // The group's table among the tool's shared state.
 ModTable &modTable(ModGroup group);
-// The group whose shared table this is; none for any other table.
-std::optional<ModGroup> groupOfTable(const ModTable &table);
 
 // Appended to the mod folder's path as it stands: "/multiplay", "/campaign", "/global".
 QString modSubfolder(ModGroup group);

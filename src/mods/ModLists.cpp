@@ -3,11 +3,17 @@
 #include "app/AppState.h"
 #include "app/MainWindowForm.h"
 #include "mods/ModCatalogue.h"
-#include "mods/ModViews.h"
+#include "mods/ModSelectionText.h"
+#include "mods/ModViewBatch.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProcessExit.h"
 
 #include <QCoreApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTreeWidget>
 
 #include <memory>
@@ -61,6 +67,30 @@ void addRememberingRows(QTreeWidget *list, const QList<QTreeWidgetItem *> &items
     }
 }
 
+// Rendering thousands of ticked names afresh for each tick takes longer than a frame; instead
+// the tick adds or removes its own line, which leaves the view as a full rendering would: the
+// k-th paragraph of the view is the k-th ticked name's. When the view holds another number of
+// paragraphs than there are ticked names (a name that breaks a paragraph of its own, or a table
+// changed behind the handlers), it says no and changes nothing.
+bool patchSelectedMods(QPlainTextEdit *view, int line, const QString &name, bool ticked)
+{
+    QTextDocument *document = view->document();
+    const int linesBefore = document->blockCount() - 1;
+    const int tickedNow = selectedModsLineCount();
+    const int tickedBefore = ticked ? tickedNow - 1 : tickedNow + 1;
+    if (linesBefore != tickedBefore)
+        return false;
+    QTextCursor cursor(document->findBlockByNumber(line));
+    if (ticked) {
+        cursor.insertText(name + QLatin1Char('\n'));
+    } else {
+        cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+    }
+    view->moveCursor(QTextCursor::Start); // where a full rendering leaves it
+    return true;
+}
+
 // The items are made before they join the list, so that no itemChanged is emitted per item;
 // what those signals would have done to the table (every entry unticked) is done here.
 int addItems(QTreeWidget *list, ModTable &table)
@@ -99,27 +129,48 @@ void populateModLists(MainWindowForm &form)
     for (const ModGroup group : allModGroups)
         added += addItems(modList(form, group), modTable(group));
     if (added > 0)
-        ModViews::of(form).itemsAdded();
+        renderViews(form);
 }
 
 void modItemChanged(MainWindowForm &form, ModTable &table, QTreeWidgetItem *item, int column)
 {
     const bool ticked = item->data(column, Qt::CheckStateRole).toInt() == Qt::Checked;
-    const int index = table.indexOf(item->data(column, Qt::DisplayRole).toString());
-    ModViews::of(form).itemChanged(table, index, ticked);
+    const QString name = item->data(column, Qt::DisplayRole).toString();
+    const int index = table.indexOf(name);
+    if (index < 0 || table.at(index).ticked == ticked) {
+        renderViews(form);
+        return;
+    }
+    const int line = selectedModsLine(table, index);
+    table.setTicked(index, ticked);
+    if (!ModViewBatch::deferSelectedMods() &&
+        !patchSelectedMods(form.SelectedMods, line, name, ticked))
+        refreshSelectedMods(form);
+    if (!ModViewBatch::deferCommandLine())
+        refreshCommandLine(form);
 }
 
 void otherCommandsChanged(MainWindowForm &form, const QString &text)
 {
-    ModViews::of(form).otherCommandsChanged(text);
+    appState().otherCommands = text;
+    if (!ModViewBatch::deferCommandLine())
+        refreshCommandLine(form);
+}
+
+void renderViews(MainWindowForm &form)
+{
+    if (!ModViewBatch::deferSelectedMods())
+        refreshSelectedMods(form);
+    if (!ModViewBatch::deferCommandLine())
+        refreshCommandLine(form);
 }
 
 void refreshSelectedMods(MainWindowForm &form)
 {
-    ModViews::of(form).refreshSelectedMods();
+    form.SelectedMods->setPlainText(composeSelectedMods());
 }
 
 void refreshCommandLine(MainWindowForm &form)
 {
-    ModViews::of(form).refreshCommandLine();
+    form.CurrentCommandLine->setText(composeCommandLine());
 }

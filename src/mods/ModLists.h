@@ -17,11 +17,12 @@ bool scanModFolders(QWidget *window);
 void populateModLists(MainWindowForm &form);
 
 // The handlers behind the lists' itemChanged and the other options' textChanged. They bring
-// the tables, `otherCommands` and both views up to date at once; each costs about the same
-// with thirty thousand mods as with ten. To tick many items in one go, open a ModViewBatch.
+// the tables, `otherCommands` and the views up to date at once. To tick many items in one go,
+// open a ModViewBatch.
 void modItemChanged(MainWindowForm &form, ModTable &table, QTreeWidgetItem *item, int column);
 void otherCommandsChanged(MainWindowForm &form, const QString &text);
 
-// Render the selected-mods view and the command-line view afresh from the tables.
+// Render both views, or each of them, afresh from the tables; inside a batch, at its end.
+void renderViews(MainWindowForm &form);
 void refreshSelectedMods(MainWindowForm &form);
 void refreshCommandLine(MainWindowForm &form);

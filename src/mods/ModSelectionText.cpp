@@ -1,77 +1,48 @@
 #include "mods/ModSelectionText.h"
 
 #include "app/AppState.h"
+#include "mods/ModGroup.h"
 
-#include <limits>
-
-namespace {
-const QString placeholder = QStringLiteral("%BinaryPath%");
-const QLatin1Char space(' ');
-const QLatin1Char lineEnd('\n');
-
-// What the text adds to each ticked name, besides the name: "\n", or " --mod_mp=" and so on.
-using Framing = qsizetype (*)(ModGroup);
-
-qsizetype selectedModsFraming(ModGroup)
-{
-    return 1;
-}
-
-qsizetype modOptionsFraming(ModGroup group)
-{
-    return 1 + modOption(group).size();
-}
-
-// Where the text of entry `index` of the group starts, counting only ticked entries.
-qsizetype textPosition(ModGroup group, int index, Framing framing)
-{
-    qsizetype position = 0;
-    for (const ModGroup earlier : allModGroups) {
-        const ModTable &table = modTable(earlier);
-        if (earlier == group)
-            return position + table.tickedNameLengthBefore(index) +
-                   table.tickedCountBefore(index) * framing(group);
-        position += table.tickedNameLength() + table.tickedCount() * framing(earlier);
-    }
-    return position;
-}
-
-TextSplice splice(qsizetype position, bool ticked, const QString &text)
-{
-    if (ticked)
-        return TextSplice{position, 0, text};
-    return TextSplice{position, text.size(), QString()};
-}
-
-qsizetype tickedTextLength(Framing framing)
-{
-    qsizetype length = 0;
-    for (const ModGroup group : allModGroups)
-        length +=
-            modTable(group).tickedNameLength() + modTable(group).tickedCount() * framing(group);
-    return length;
-}
-} // namespace
+#include <algorithm>
 
 QString composeSelectedMods()
 {
     QString text;
-    text.reserve(tickedTextLength(selectedModsFraming));
     for (const ModGroup group : allModGroups) {
         for (const ModEntry &entry : modTable(group)) {
             if (entry.ticked)
-                text += entry.name + lineEnd;
+                text += entry.name + QLatin1Char('\n');
         }
     }
     return text;
 }
 
+int selectedModsLine(const ModTable &table, int index)
+{
+    int line = 0;
+    for (const ModGroup group : allModGroups) {
+        const ModTable &earlier = modTable(group);
+        if (&earlier == &table)
+            return line + int(std::count_if(table.begin(), table.begin() + index,
+                                            [](const ModEntry &entry) { return entry.ticked; }));
+        line += earlier.tickedCount();
+    }
+    return line;
+}
+
+int selectedModsLineCount()
+{
+    int count = 0;
+    for (const ModGroup group : allModGroups)
+        count += modTable(group).tickedCount();
+    return count;
+}
+
 QString composeModOptions()
 {
     QString text;
-    text.reserve(tickedTextLength(modOptionsFraming));
     for (const ModGroup group : allModGroups) {
-        const QString option = space + modOption(group);
+        const QString option = QLatin1Char(' ') + modOption(group);
         for (const ModEntry &entry : modTable(group)) {
             if (entry.ticked)
                 text += option + entry.name;
@@ -82,19 +53,12 @@ QString composeModOptions()
 
 QString composeModArguments()
 {
-    return composeModOptions() + space + appState().otherCommands;
+    return composeModOptions() + QLatin1Char(' ') + appState().otherCommands;
 }
 
-QString composeCommandLine(const QString &modOptions, const QString &otherCommands, qsizetype limit)
+QString composeCommandLine()
 {
-    const QStringView parts[] = {placeholder, modOptions, QStringView(u" "), otherCommands};
-    if (limit < 0)
-        limit = std::numeric_limits<qsizetype>::max();
-    QString line;
-    line.reserve(qMin(limit, placeholder.size() + modOptions.size() + 1 + otherCommands.size()));
-    for (const QStringView part : parts)
-        line += part.left(limit - line.size());
-    return line;
+    return QStringLiteral("%BinaryPath%") + composeModArguments();
 }
 
 QStringList composeModArgumentList()
@@ -108,16 +72,4 @@ QStringList composeModArgumentList()
         }
     }
     return arguments;
-}
-
-TextSplice selectedModsSplice(ModGroup group, int index, bool ticked)
-{
-    const qsizetype position = textPosition(group, index, selectedModsFraming);
-    return splice(position, ticked, modTable(group).at(index).name + lineEnd);
-}
-
-TextSplice modOptionsSplice(ModGroup group, int index, bool ticked)
-{
-    const qsizetype position = textPosition(group, index, modOptionsFraming);
-    return splice(position, ticked, space + modOption(group) + modTable(group).at(index).name);
 }

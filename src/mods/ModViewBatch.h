@@ -1,11 +1,8 @@
 #pragma once
 
-#include <QPointer>
-
 class MainWindowForm;
-class ModViews;
 
-// Ticks many mod list items at once without re-rendering the views for each of them: while a
+// Ticks many mod list items at once without rendering the views for each of them: while a
 // batch is open, every itemChanged of the three lists still brings its table up to date at
 // once, and a change of the other options still reaches `otherCommands`, but the
 // selected-mods and command-line views are rendered only when the outermost batch ends, once,
@@ -26,6 +23,10 @@ public:
     ModViewBatch(const ModViewBatch &) = delete;
     ModViewBatch &operator=(const ModViewBatch &) = delete;
 
+    // True while a batch is open: the view is then rendered when the batch ends.
+    static bool deferSelectedMods();
+    static bool deferCommandLine();
+
 private:
-    QPointer<ModViews> views;
+    MainWindowForm &form;
 };

@@ -11,6 +11,21 @@ struct ListedFile {
     QString sortKey;
     QString name;
 };
+
+// The lower case QString::toLower() gives, made by hand for plain ASCII names, the usual kind of
+// mod name, which takes a fraction of the time.
+QString lowerCase(const QString &name)
+{
+    QString lower = name;
+    for (QChar &character : lower) {
+        const char16_t unit = character.unicode();
+        if (unit >= 0x80)
+            return name.toLower();
+        if (unit >= u'A' && unit <= u'Z')
+            character = QChar(unit + (u'a' - u'A'));
+    }
+    return lower;
+}
 } // namespace
 
 // Sorted as QDir sorts by name ignoring case, by the lower case compared code unit by code
@@ -23,7 +38,7 @@ QStringList listPlainFiles(const QString &folderPath)
     while (it.hasNext()) {
         it.next();
         QString name = it.fileName();
-        files.push_back(ListedFile{name.toLower(), std::move(name)});
+        files.push_back(ListedFile{lowerCase(name), std::move(name)});
     }
     std::sort(files.begin(), files.end(),
               [](const ListedFile &a, const ListedFile &b) { return a.sortKey < b.sortKey; });

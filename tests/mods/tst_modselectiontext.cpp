@@ -1,10 +1,9 @@
 #include "app/AppState.h"
 #include "mods/LaunchRequest.h"
-#include "mods/ModOptionsCache.h"
+#include "mods/ModGroup.h"
 #include "mods/ModSelectionText.h"
 
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QtTest>
 
 class ModSelectionTextTest : public QObject {
@@ -14,13 +13,8 @@ private slots:
     void init() { resetAppState(); }
     void cleanup() { resetAppState(); }
 
-    void tickedSumsMatchAWalkOverTheTable();
-    void revisionMovesOnlyWithTheContent();
     void composesTheDocumentedCommandLine();
     void nothingTickedLeavesASingleSpace();
-    void limitedCommandLineIsTheStartOfTheWhole();
-    void splicesTurnEachTextIntoTheNext();
-    void optionsCacheFollowsTicksAndNoticesOtherChanges();
     void modArgumentListKeepsEveryNameWhole();
     void splitCommandFollowsTheQuotingRules_data();
     void splitCommandFollowsTheQuotingRules();
@@ -30,72 +24,12 @@ private slots:
 };
 
 namespace {
-QString modName(QRandomGenerator &random, int number)
-{
-    // Lengths vary, so that sums of lengths and counts can not stand in for each other.
-    return QStringLiteral("m%1%2.zip")
-        .arg(number)
-        .arg(QString(random.bounded(12), QLatin1Char('x')));
-}
-
-void fillTable(ModTable &table, QRandomGenerator &random, int count)
-{
-    for (int i = 0; i < count; ++i)
-        table.append(modName(random, table.size()));
-}
-
 void tick(ModGroup group, const QStringList &names)
 {
     for (const QString &name : names)
         modTable(group).setTicked(modTable(group).indexOf(name), true);
 }
 } // namespace
-
-void ModSelectionTextTest::tickedSumsMatchAWalkOverTheTable()
-{
-    QRandomGenerator random(7);
-    ModTable table;
-    fillTable(table, random, 300);
-    for (int round = 0; round < 4; ++round) {
-        for (int i = 0; i < 200; ++i)
-            table.setTicked(random.bounded(table.size()), random.bounded(2) == 1);
-        // Entries appended after ticks must still add up.
-        fillTable(table, random, 37);
-        int count = 0;
-        qsizetype length = 0;
-        for (int index = 0; index <= table.size(); ++index) {
-            QCOMPARE(table.tickedCountBefore(index), count);
-            QCOMPARE(table.tickedNameLengthBefore(index), length);
-            if (index < table.size() && table.at(index).ticked) {
-                ++count;
-                length += table.at(index).name.size();
-            }
-        }
-        QCOMPARE(table.tickedCount(), count);
-        QCOMPARE(table.tickedNameLength(), length);
-    }
-}
-
-void ModSelectionTextTest::revisionMovesOnlyWithTheContent()
-{
-    ModTable &mp = appState().modsMP;
-    ModTable &global = appState().modsGlobal;
-    mp.append(QStringLiteral("a.zip"));
-    global.append(QStringLiteral("a.zip"));
-    QVERIFY(mp.revision() != global.revision());
-
-    const quint64 appended = mp.revision();
-    mp.setTicked(0, false);
-    QCOMPARE(mp.revision(), appended);
-    mp.setTicked(0, true);
-    const quint64 ticked = mp.revision();
-    QVERIFY(ticked != appended);
-    mp.setTicked(0, true);
-    QCOMPARE(mp.revision(), ticked);
-    mp.setTicked(0, false);
-    QVERIFY(mp.revision() != ticked);
-    QVERIFY(mp.revision() != appended);
-}
 
 void ModSelectionTextTest::composesTheDocumentedCommandLine()
 {
@@ -109,7 +43,7 @@ void ModSelectionTextTest::composesTheDocumentedCommandLine()
 
     QCOMPARE(composeModArguments(),
              QStringLiteral(" --mod_mp=a.zip --mod_mp=b.zip --mod=g.zip -x"));
-    QCOMPARE(composeCommandLine(composeModOptions(), appState().otherCommands),
+    QCOMPARE(composeCommandLine(),
              QStringLiteral("%BinaryPath% --mod_mp=a.zip --mod_mp=b.zip --mod=g.zip -x"));
     QCOMPARE(composeSelectedMods(), QStringLiteral("a.zip\nb.zip\ng.zip\n"));
 }
@@ -118,64 +52,9 @@ void ModSelectionTextTest::nothingTickedLeavesASingleSpace()
 {
     modTable(ModGroup::Campaign).append(QStringLiteral("c.zip"));
     QCOMPARE(composeModArguments(), QStringLiteral(" "));
-    QCOMPARE(composeCommandLine(composeModOptions(), QString()), QStringLiteral("%BinaryPath% "));
+    QCOMPARE(composeCommandLine(), QStringLiteral("%BinaryPath% "));
     QCOMPARE(composeSelectedMods(), QString());
     QCOMPARE(composeModArgumentList(), QStringList());
-}
-
-void ModSelectionTextTest::limitedCommandLineIsTheStartOfTheWhole()
-{
-    const QString options = QStringLiteral(" --mod_mp=a.zip --mod=\U0001F600.zip");
-    const QString other = QStringLiteral("-x \"y z\"");
-    const QString whole = composeCommandLine(options, other);
-    QCOMPARE(whole, QStringLiteral("%BinaryPath% --mod_mp=a.zip --mod=\U0001F600.zip -x \"y z\""));
-    for (qsizetype limit = 0; limit <= whole.size() + 2; ++limit)
-        QCOMPARE(composeCommandLine(options, other, limit), whole.left(limit));
-}
-
-void ModSelectionTextTest::splicesTurnEachTextIntoTheNext()
-{
-    QRandomGenerator random(11);
-    for (const ModGroup group : allModGroups)
-        fillTable(modTable(group), random, 120);
-    QString selected = composeSelectedMods();
-    QString options = composeModOptions();
-    for (int step = 0; step < 1500; ++step) {
-        const ModGroup group = allModGroups[random.bounded(3)];
-        const int index = random.bounded(modTable(group).size());
-        const bool ticked = !modTable(group).at(index).ticked;
-        selectedModsSplice(group, index, ticked).applyTo(selected);
-        modOptionsSplice(group, index, ticked).applyTo(options);
-        modTable(group).setTicked(index, ticked);
-        QCOMPARE(selected, composeSelectedMods());
-        QCOMPARE(options, composeModOptions());
-    }
-}
-
-void ModSelectionTextTest::optionsCacheFollowsTicksAndNoticesOtherChanges()
-{
-    QRandomGenerator random(13);
-    for (const ModGroup group : allModGroups)
-        fillTable(modTable(group), random, 80);
-    ModOptionsCache cache;
-    for (int step = 0; step < 800; ++step) {
-        const ModGroup group = allModGroups[random.bounded(3)];
-        const int index = random.bounded(modTable(group).size());
-        const bool ticked = random.bounded(2) == 1;
-        const int choice = random.bounded(10);
-        if (choice == 1) {
-            modTable(group).append(modName(random, modTable(group).size()));
-        } else {
-            if (choice == 0) // a change the cache is not told about
-                modTable(group).setTicked(index, ticked);
-            else
-                cache.setTicked(group, index, ticked);
-            QCOMPARE(modTable(group).at(index).ticked, ticked);
-        }
-        if (step % 3 == 0)
-            QCOMPARE(cache.text(), composeModOptions());
-    }
-    QCOMPARE(cache.text(), composeModOptions());
 }
 
 void ModSelectionTextTest::modArgumentListKeepsEveryNameWhole()
