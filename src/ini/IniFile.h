@@ -25,8 +25,7 @@ public:
 
     QString value(const QString &section, const QString &key, const QString &defaultValue);
     void setValue(const QString &section, const QString &key, const QString &value);
-    // Replaces the file as a whole, through a temporary file wherever its folder allows one;
-    // a file that already holds exactly what would be written is left as it is.
+    // Replaces the file as a whole, through a temporary file wherever its folder allows one.
     void save(const QString &path);
 
     int status() const { return statusCode; }

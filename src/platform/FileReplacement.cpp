@@ -4,19 +4,24 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+
 namespace platform {
 namespace {
-// A target file it may not write is refused before anything is tried, in words that repeat the
-// path. Opening the target for appending changes nothing in it and gives the system's own
-// reason for the same refusal.
-QString systemReason(const QSaveFile &file)
+bool &filesBesideTargetsRefused()
 {
-    const QFileInfo info(file.fileName());
-    QFile target(file.fileName());
-    if (info.exists() && !info.isDir() &&
-        !target.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly))
-        return target.errorString();
-    return file.errorString();
+    static bool refused = false;
+    return refused;
+}
+
+// Empty when the existing target may be written; otherwise the system's reason why not.
+// Opening it for appending changes nothing in it.
+QString reasonTargetIsClosed(const QString &path)
+{
+    QFile target(path);
+    if (target.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly))
+        return QString();
+    return target.errorString();
 }
 
 QByteArray withPlatformLineEnds(QByteArray text)
@@ -27,37 +32,60 @@ QByteArray withPlatformLineEnds(QByteArray text)
     return text;
 }
 
-bool holdsExactly(const QString &path, const QByteArray &bytes)
+// A write cut short by a full disk or a size limit says so only when it is tried again, so the
+// rest is written until everything is out or the system gives its reason. The file is written
+// unbuffered, or a buffer would hide that reason.
+bool writeAll(QFileDevice &file, const QByteArray &lines)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() != bytes.size())
-        return false;
-    return file.readAll() == bytes && file.error() == QFileDevice::NoError;
+    const QByteArray text = withPlatformLineEnds(lines);
+    qint64 written = 0;
+    while (written < text.size()) {
+        const qint64 now = file.write(text.constData() + written, text.size() - written);
+        if (now <= 0)
+            return false;
+        written += now;
+    }
+    return true;
 }
 
-// Through a temporary file beside the target where the folder allows one, otherwise in place.
-bool openForReplacing(QSaveFile &file, QString *reason)
+bool writeInPlace(const QString &path, const QByteArray &text, QString *reason)
 {
-    file.setDirectWriteFallback(true);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Text))
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) &&
+        writeAll(file, text))
         return true;
-    *reason = systemReason(file);
+    *reason = file.errorString();
+    return false;
+}
+
+// Where the folder takes no file beside the target, as that of an installed game may not, a
+// target the player may write is written in place.
+bool writeWithoutFileBeside(const QString &path, const QByteArray &text, const QSaveFile &refused,
+                            QString *reason)
+{
+    if (QFileInfo(path).isFile()) {
+        *reason = reasonTargetIsClosed(path);
+        return reason->isEmpty() && writeInPlace(path, text, reason);
+    }
+    *reason = filesBesideTargetsRefused() ? qt_error_string(EACCES) : refused.errorString();
     return false;
 }
 } // namespace
 
 bool replaceTextFile(const QString &path, const QByteArray &text, QString *reason)
 {
-    if (holdsExactly(path, withPlatformLineEnds(text)))
-        return true;
     QSaveFile file(path);
-    if (!openForReplacing(file, reason))
-        return false;
-    if (file.write(text) != text.size() || !file.flush() || !file.commit()) {
-        *reason = file.errorString();
-        return false;
-    }
-    return true;
+    if (filesBesideTargetsRefused() || !file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return writeWithoutFileBeside(path, text, file, reason);
+    if (writeAll(file, text) && file.commit())
+        return true;
+    *reason = file.errorString();
+    return false;
+}
+
+void setFilesBesideTargetsRefused(bool refused)
+{
+    filesBesideTargetsRefused() = refused;
 }
 
 } // namespace platform

@@ -8,11 +8,12 @@ namespace platform {
 // Makes `text`, encoded and with "\n" for every line end, the whole content of the file at
 // `path`, with the platform's line ends on disk. Where the folder allows it, the text goes to a
 // temporary file beside the target that takes its place on commit, so a crash or a full disk
-// never leaves half a file behind. Where the folder is closed but the target itself may be
-// written, as a configuration file inside an installed game can be, the target is written in
-// place. A file that already holds exactly these bytes is left untouched: writing it again
-// would change nothing but cost a wait for the disk. On failure `reason` holds the system's
-// reason.
+// never leaves half a file behind. Where the folder takes no file beside the target but the
+// target itself may be written, as a configuration file inside an installed game can be, the
+// target is written in place. On failure `reason` holds the system's reason.
 bool replaceTextFile(const QString &path, const QByteArray &text, QString *reason);
+
+// Lets a test stand in for a folder that takes no new file beside its targets.
+void setFilesBesideTargetsRefused(bool refused);
 
 } // namespace platform

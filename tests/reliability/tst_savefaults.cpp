@@ -13,6 +13,7 @@
 #include "config/GameConfigFile.h"
 #include "locations/LocationSettings.h"
 #include "platform/ApplicationFolder.h"
+#include "platform/FileReplacement.h"
 #include "setfiles/SetFileFormat.h"
 
 #include <QDir>
@@ -185,6 +186,8 @@ private slots:
 
     void savesAsAnOrdinaryUser_data();
     void savesAsAnOrdinaryUser();
+    void writesInPlaceWhereNoFileMayGoBeside_data();
+    void writesInPlaceWhereNoFileMayGoBeside();
 };
 
 void SaveFaultsTest::diskFullAtStartUpKeepsOptionsIni()
@@ -463,9 +466,8 @@ void SaveFaultsTest::savesAsAnOrdinaryUser_data()
     QTest::newRow("read-only options.ini") << "options" << false << true;
     QTest::newRow("read-only set file") << "setfile" << false << true;
     QTest::newRow("read-only configuration") << "config" << false << true;
-    // Nothing needs writing, so nothing is refused.
-    QTest::newRow("read-only options.ini holding the same")
-        << "options unchanged" << false << false;
+    // A save writes as asked, so it is refused even when the file holds the same already.
+    QTest::newRow("read-only options.ini holding the same") << "options unchanged" << false << true;
 }
 
 // A file the player may write is written in place where no temporary file can go beside it;
@@ -490,6 +492,37 @@ void SaveFaultsTest::savesAsAnOrdinaryUser()
     QCOMPARE(run.result, refused ? qt_error_string(EACCES) : QString());
     QCOMPARE(readBytes(file.path), refused ? file.before : file.after);
     QCOMPARE(QDir(closedFolder).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QFileInfo(file.path).fileName()});
+}
+
+void SaveFaultsTest::writesInPlaceWhereNoFileMayGoBeside_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("options.ini") << "options";
+    QTest::newRow("set file") << "setfile";
+    QTest::newRow("configuration") << "config";
+}
+
+// The same as in a closed folder, on every system: the folder takes no temporary file.
+void SaveFaultsTest::writesInPlaceWhereNoFileMayGoBeside()
+{
+    QFETCH(QString, kind);
+    PlatformProbe probe;
+    TestAppFolder folder;
+    const SavedFile file = savedFile(kind, folder);
+    writeBytes(file.path, file.before);
+    const QString missing = QFileInfo(file.path).absolutePath() + QStringLiteral("/new.set");
+    platform::setFilesBesideTargetsRefused(true);
+    const QString result = file.save();
+    QString missingReason;
+    const bool missingWritten = platform::replaceTextFile(missing, "x\n", &missingReason);
+    platform::setFilesBesideTargetsRefused(false);
+
+    QCOMPARE(result, QString());
+    QCOMPARE(readBytes(file.path), TestAppFolder::asSaved(file.after));
+    QVERIFY(!missingWritten);
+    QCOMPARE(missingReason, qt_error_string(EACCES));
+    QCOMPARE(QDir(QFileInfo(file.path).absolutePath()).entryList(QDir::Files | QDir::Hidden),
              QStringList{QFileInfo(file.path).fileName()});
 }
 
