@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include <cerrno>
+
 namespace platform {
 namespace {
 DetachedStartHandler &handler()
@@ -14,21 +16,33 @@ DetachedStartHandler &handler()
     return current;
 }
 
-// QProcess does not always say why a detached start failed, so the common reasons are
-// found out beforehand to give the user a useful message.
+#ifdef Q_OS_WIN
+constexpr int folderAsProgram = 5; // ERROR_ACCESS_DENIED, what Windows says for a folder
+constexpr int notAProgram = 193;   // ERROR_BAD_EXE_FORMAT
+#else
+constexpr int folderAsProgram = EISDIR;
+constexpr int notAProgram = EACCES;
+#endif
+
+// The system's words, with the program in place of the "%1" that some of Windows' hold.
+QString systemReason(int code, const QString &program)
+{
+    return qt_error_string(code).replace(QLatin1String("%1"), QDir::toNativeSeparators(program));
+}
+
+// A failed start says why in so many words only sometimes, so the common reasons are found out
+// beforehand, in the system's words.
 QString reasonStartWillFail(const DetachedStartRequest &request)
 {
     const QFileInfo program(request.program);
-    if (request.program.contains(QLatin1Char('/')) || request.program.contains(QLatin1Char('\\'))) {
-        if (!program.exists())
-            return reasonFileCannotBeRead(request.program);
-        if (program.isDir())
-            return QStringLiteral("Is a directory");
-        if (!program.isExecutable())
-            return QStringLiteral("Permission denied");
-    }
-    if (!request.workingDirectory.isEmpty() && !QDir(request.workingDirectory).exists())
-        return QStringLiteral("The working folder %1 does not exist").arg(request.workingDirectory);
+    if (!request.program.contains(QLatin1Char('/')) && !request.program.contains(QLatin1Char('\\')))
+        return QString();
+    if (!program.exists())
+        return reasonFileCannotBeRead(request.program);
+    if (program.isDir())
+        return systemReason(folderAsProgram, request.program);
+    if (!program.isExecutable())
+        return systemReason(notAProgram, request.program);
     return QString();
 }
 
@@ -47,11 +61,8 @@ DetachedStartOutcome startDetachedDirectly(const DetachedStartRequest &request)
         process.setWorkingDirectory(request.workingDirectory);
     process.setStandardInputFile(QProcess::nullDevice());
     outcome.started = process.startDetached();
-    if (!outcome.started) {
+    if (!outcome.started)
         outcome.errorText = process.errorString();
-        if (outcome.errorText.isEmpty())
-            outcome.errorText = QStringLiteral("The program could not be started");
-    }
     return outcome;
 }
 

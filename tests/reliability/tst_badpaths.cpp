@@ -4,6 +4,7 @@
 
 #include "PlatformProbe.h"
 #include "ReliabilitySupport.h"
+#include "SystemReasons.h"
 #include "TestAppFolder.h"
 
 #include "app/AppState.h"
@@ -103,7 +104,8 @@ private slots:
     void toolWorksThroughAnyPath_data();
     void toolWorksThroughAnyPath();
     void tooLongSetFileNameIsReported();
-    void executablePathNamingAFolderIsReported();
+    void executablePathNamingNoProgramIsReported_data();
+    void executablePathNamingNoProgramIsReported();
     void fiftyMegabyteConfigurationLoadsAndSavesWhole();
 };
 
@@ -200,16 +202,25 @@ void BadPathsTest::tooLongSetFileNameIsReported()
     QCOMPARE(treeSnapshot(folder.root()), before);
 }
 
-// The path passes the start-up check, as a folder exists there; starting it fails, which the
-// user is told, and the tool stays.
-void BadPathsTest::executablePathNamingAFolderIsReported()
+void BadPathsTest::executablePathNamingNoProgramIsReported_data()
 {
+    QTest::addColumn<bool>("folder");
+    QTest::newRow("a folder") << true;
+    QTest::newRow("a file that is no program") << false;
+}
+
+// The path passes the start-up check, as something exists there; starting it fails, which the
+// user is told in the system's words, and the tool stays.
+void BadPathsTest::executablePathNamingNoProgramIsReported()
+{
+    QFETCH(bool, folder);
     PlatformProbe probe;
-    TestAppFolder folder;
-    folder.createReadyTool({QStringLiteral("a.zip")});
-    writeBytes(folder.optionsIniPath(),
+    TestAppFolder tool;
+    tool.createReadyTool({QStringLiteral("a.zip")});
+    const QString program = folder ? tool.gameDir() : tool.configPath();
+    writeBytes(tool.optionsIniPath(),
                QStringLiteral("[Paths]\nExecutablePath=%1\nModFolderPath=%2\nConfigFilePath=%3\n")
-                   .arg(folder.gameDir(), folder.modFolder(), folder.configPath())
+                   .arg(program, tool.modFolder(), tool.configPath())
                    .toUtf8());
     MainWindow window;
     QVERIFY(window.startupCompleted());
@@ -219,9 +230,10 @@ void BadPathsTest::executablePathNamingAFolderIsReported()
     QVERIFY(probe.exits.isEmpty());
     QCOMPARE(probe.messages.size(), 1);
     QCOMPARE(probe.messages.first().kind, platform::MessageKind::Warning);
+    const QString reason = folder ? reasons::folderStarted() : reasons::notAProgram(program);
     QCOMPARE(probe.messages.first().text,
-             QStringLiteral("Cannot start %1:\nIs a directory.").arg(folder.gameDir()));
-    QVERIFY(folder.recordedLaunches().isEmpty());
+             QStringLiteral("Cannot start %1:\n%2.").arg(program, reasons::inMessage(reason)));
+    QVERIFY(tool.recordedLaunches().isEmpty());
 }
 
 void BadPathsTest::fiftyMegabyteConfigurationLoadsAndSavesWhole()

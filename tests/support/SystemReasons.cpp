@@ -2,6 +2,8 @@
 
 #include "platform/SystemReason.h"
 
+#include <QDir>
+
 namespace reasons {
 
 #ifdef Q_OS_WIN
@@ -40,6 +42,18 @@ QString folderDeleted()
 {
     return windowsReason(errorAccessDenied);
 }
+
+QString folderStarted()
+{
+    return windowsReason(errorAccessDenied);
+}
+
+QString notAProgram(const QString &path)
+{
+    constexpr int errorBadExeFormat = 193;
+    return windowsReason(errorBadExeFormat)
+        .replace(QStringLiteral("%1"), QDir::toNativeSeparators(path));
+}
 #else
 QString belowRegularFile()
 {
@@ -64,6 +78,16 @@ QString folderOpenedAsFile()
 QString folderDeleted()
 {
     return QStringLiteral("Is a directory");
+}
+
+QString folderStarted()
+{
+    return QStringLiteral("Is a directory");
+}
+
+QString notAProgram(const QString &)
+{
+    return QStringLiteral("Permission denied");
 }
 #endif
 
