@@ -252,14 +252,15 @@ void LocationSettingsTest::firstStartElsewhereTakesDialogPaths()
     QFETCH(bool, gameMadeWhileAsked);
     PlatformProbe probe;
     TestAppFolder folder;
-    const auto makeGame = [&folder] {
-        folder.createGame({QStringLiteral("m.zip")}, {QStringLiteral("c.zip")},
-                          {QStringLiteral("g.zip")});
-    };
-    if (gameMadeWhileAsked)
+    folder.createGame({QStringLiteral("m.zip")}, {QStringLiteral("c.zip")},
+                      {QStringLiteral("g.zip")});
+    // Put aside and brought back: copying the game in needs the working folder it was built in.
+    const QString aside = folder.root() + QStringLiteral("/aside");
+    const auto makeGame = [&folder, aside] { QVERIFY(QDir().rename(aside, folder.gameDir())); };
+    if (gameMadeWhileAsked) {
         folder.writeOptionsIni();
-    else
-        makeGame();
+        QVERIFY(QDir().rename(folder.gameDir(), aside));
+    }
     DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
     REQUIRE_FREE_DEFAULT_PLACE(place);
     DefaultGamePlace::createExecutable(); // only part of the game at the default place

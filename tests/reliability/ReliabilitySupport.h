@@ -25,6 +25,10 @@ constexpr int large(int size)
     return size / largeInputDivisor;
 }
 
+// Whether the Windows programs run under Wine, which makes each new file of a folder in time
+// that grows with the folder (it looks for the name without regard to case among all others).
+bool runsUnderWine();
+
 // A file system of its own, a few hundred kilobytes large, mounted for one test so that it can
 // be filled up: the only honest way to see what a save does when the disk is full. Needs the
 // right to mount (root); otherwise isMounted() is false and whyNot() says why.

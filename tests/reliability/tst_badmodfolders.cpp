@@ -84,8 +84,10 @@ void BadModFoldersTest::thirtyThousandFilesListQuickly()
     PlatformProbe probe;
     TestAppFolder folder;
     folder.createReadyTool({}, {QStringLiteral("c.zip")}, {QStringLiteral("g.zip")});
+    // Under Wine, making thirty thousand files alone takes minutes.
+    const int count = runsUnderWine() ? 3000 : 30000;
     QStringList names;
-    for (int i = 0; i < 30000; ++i) {
+    for (int i = 0; i < count; ++i) {
         const QString name = QStringLiteral("mod%1.zip").arg(i, 5, 10, QLatin1Char('0'));
         QFile file(folder.modFolder() + QStringLiteral("/multiplay/") + name);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -95,13 +97,13 @@ void BadModFoldersTest::thirtyThousandFilesListQuickly()
     MainWindow window;
     QVERIFY(window.startupCompleted());
     QCOMPARE(probe.messages.size(), 0);
-    QCOMPARE(window.form().listMP->topLevelItemCount(), 30000);
+    QCOMPARE(window.form().listMP->topLevelItemCount(), count);
     QCOMPARE(tableNames(appState().modsMP), names);
 
-    window.form().listMP->topLevelItem(29999)->setCheckState(0, Qt::Checked);
+    window.form().listMP->topLevelItem(count - 1)->setCheckState(0, Qt::Checked);
     window.form().listMP->topLevelItem(0)->setCheckState(0, Qt::Checked);
     QCOMPARE(window.form().CurrentCommandLine->text(),
-             QStringLiteral("%BinaryPath% --mod_mp=mod00000.zip --mod_mp=mod29999.zip "));
+             QStringLiteral("%BinaryPath% --mod_mp=mod00000.zip --mod_mp=%1 ").arg(names.last()));
 }
 
 void BadModFoldersTest::symbolicLinkLoopsAreSkipped()
