@@ -21,11 +21,11 @@ QStringList listModFileNames(const QString &folderPath)
 
 ModFolderScan scanModSubfolders(const QString &modFolderPath)
 {
-    for (const ModGroup group : allModGroups) {
-        const QString folderPath = modFolderPath + modSubfolder(group);
+    for (const ModGroupFacts &group : modGroups) {
+        const QString folderPath = modFolderPath + QLatin1String(group.subfolder);
         if (!QDir(folderPath).exists())
-            return ModFolderScan{false, group, folderPath};
-        ModTable &table = modTable(group);
+            return ModFolderScan{&group, folderPath};
+        ModTable &table = group.mods();
         const QStringList names = listModFileNames(folderPath);
         table.reserve(table.size() + int(names.size()));
         for (const QString &name : names)

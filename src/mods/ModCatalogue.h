@@ -7,10 +7,11 @@
 
 // How a scan of the mod folder ended.
 struct ModFolderScan {
-    bool complete = true;
-    // When not complete: the first subfolder found missing, with its full path.
-    ModGroup missingGroup = ModGroup::Multiplay;
+    // The group of the first subfolder found missing, and its full path; none when complete.
+    const ModGroupFacts *missing = nullptr;
     QString missingFolder;
+
+    bool complete() const { return missing == nullptr; }
 };
 
 // Appends the mods of "/multiplay", "/campaign" and "/global" under modFolderPath to their

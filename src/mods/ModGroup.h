@@ -1,24 +1,44 @@
 #pragma once
 
-#include <QString>
+#include "app/AppState.h"
 
 #include <array>
 
-class ModTable;
-
 // The three kinds of mods, each with its own subfolder, table, list and game option. The
-// command line and the selected-mods text always list them in this order.
+// command line, the selected-mods text and the set files always list them in this order.
 enum class ModGroup { Multiplay, Campaign, Global };
 
-inline constexpr std::array<ModGroup, 3> allModGroups{ModGroup::Multiplay, ModGroup::Campaign,
-                                                      ModGroup::Global};
+// Everything that sets one kind of mods apart, for the catalogue, the command line, the set
+// files and the window alike.
+struct ModGroupFacts {
+    ModGroup group;
+    // Appended to the mod folder's path as it stands.
+    const char *subfolder;
+    // The game's option for one mod of the group, without the name.
+    const char *option;
+    // The exit status when the subfolder is missing at start-up.
+    int missingSubfolderStatus;
+    const char *setFileSection;
+    ModTable AppState::*table;
+    QVector<ModEntry> AppState::*loaded;
+    // Object names of the group's list and of the tool-box page that holds it.
+    const char *listName;
+    const char *pageName;
 
-// The group's table among the tool's shared state.
-ModTable &modTable(ModGroup group);
+    ModTable &mods() const { return appState().*table; }
+    QVector<ModEntry> &loadedMods() const { return appState().*loaded; }
+};
 
-// Appended to the mod folder's path as it stands: "/multiplay", "/campaign", "/global".
-QString modSubfolder(ModGroup group);
-// The game's option for one mod of the group, without the name: "--mod_mp=" and so on.
-QString modOption(ModGroup group);
-// The exit status when the group's subfolder is missing at start-up.
-int missingSubfolderStatus(ModGroup group);
+inline constexpr std::array<ModGroupFacts, 3> modGroups{{
+    {ModGroup::Multiplay, "/multiplay", "--mod_mp=", 2, "SettingMP", &AppState::modsMP,
+     &AppState::loadedMP, "listMP", "pageMP"},
+    {ModGroup::Campaign, "/campaign", "--mod_ca=", 3, "SettingSP", &AppState::modsSP,
+     &AppState::loadedSP, "listSP", "pageSP"},
+    {ModGroup::Global, "/global", "--mod=", 1, "SettingGlobal", &AppState::modsGlobal,
+     &AppState::loadedGlobal, "listGlobal", "pageGlobal"},
+}};
+
+inline const ModGroupFacts &modGroup(ModGroup group)
+{
+    return modGroups[std::size_t(group)];
+}

@@ -14,24 +14,12 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QToolBox>
 #include <QTreeWidget>
 
 #include <memory>
 
 namespace {
-QTreeWidget *modList(MainWindowForm &form, ModGroup group)
-{
-    switch (group) {
-    case ModGroup::Multiplay:
-        return form.listMP;
-    case ModGroup::Campaign:
-        return form.listSP;
-    case ModGroup::Global:
-        break;
-    }
-    return form.listGlobal;
-}
-
 // A checkable, unticked item with no text yet.
 QTreeWidgetItem *uncheckedItem()
 {
@@ -111,23 +99,28 @@ int addItems(QTreeWidget *list, ModTable &table)
 }
 } // namespace
 
+QTreeWidget *modList(MainWindowForm &form, const ModGroupFacts &group)
+{
+    return form.toolBox->findChild<QTreeWidget *>(QLatin1String(group.listName));
+}
+
 bool scanModFolders(QWidget *window)
 {
     const ModFolderScan scan = scanModSubfolders(appState().modFolderPath);
-    if (scan.complete)
+    if (scan.complete())
         return true;
     platform::showWarning(window, QStringLiteral("Varnhold locations"),
                           QCoreApplication::translate("MainWindow", "The mod folder %1 is missing.")
                               .arg(scan.missingFolder));
-    platform::exitProcess(missingSubfolderStatus(scan.missingGroup));
+    platform::exitProcess(scan.missing->missingSubfolderStatus);
     return false;
 }
 
 void populateModLists(MainWindowForm &form)
 {
     int added = 0;
-    for (const ModGroup group : allModGroups)
-        added += addItems(modList(form, group), modTable(group));
+    for (const ModGroupFacts &group : modGroups)
+        added += addItems(modList(form, group), group.mods());
     if (added > 0)
         renderViews(form);
 }

@@ -3,10 +3,15 @@
 #include "mods/ModViewBatch.h"
 
 class MainWindowForm;
+struct ModGroupFacts;
+class QTreeWidget;
 class ModTable;
 class QString;
 class QTreeWidgetItem;
 class QWidget;
+
+// The list that shows the group's mods.
+QTreeWidget *modList(MainWindowForm &form, const ModGroupFacts &group);
 
 // Fills the three mod tables from the mod folder's subfolders. When one is missing it warns,
 // ends the process with that subfolder's status and returns false.

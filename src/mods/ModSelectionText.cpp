@@ -8,8 +8,8 @@
 QString composeSelectedMods()
 {
     QString text;
-    for (const ModGroup group : allModGroups) {
-        for (const ModEntry &entry : modTable(group)) {
+    for (const ModGroupFacts &group : modGroups) {
+        for (const ModEntry &entry : group.mods()) {
             if (entry.ticked)
                 text += entry.name + QLatin1Char('\n');
         }
@@ -20,8 +20,8 @@ QString composeSelectedMods()
 int selectedModsLine(const ModTable &table, int index)
 {
     int line = 0;
-    for (const ModGroup group : allModGroups) {
-        const ModTable &earlier = modTable(group);
+    for (const ModGroupFacts &group : modGroups) {
+        const ModTable &earlier = group.mods();
         if (&earlier == &table)
             return line + int(std::count_if(table.begin(), table.begin() + index,
                                             [](const ModEntry &entry) { return entry.ticked; }));
@@ -33,17 +33,17 @@ int selectedModsLine(const ModTable &table, int index)
 int selectedModsLineCount()
 {
     int count = 0;
-    for (const ModGroup group : allModGroups)
-        count += modTable(group).tickedCount();
+    for (const ModGroupFacts &group : modGroups)
+        count += group.mods().tickedCount();
     return count;
 }
 
 QString composeModOptions()
 {
     QString text;
-    for (const ModGroup group : allModGroups) {
-        const QString option = QLatin1Char(' ') + modOption(group);
-        for (const ModEntry &entry : modTable(group)) {
+    for (const ModGroupFacts &group : modGroups) {
+        const QString option = QLatin1Char(' ') + QLatin1String(group.option);
+        for (const ModEntry &entry : group.mods()) {
             if (entry.ticked)
                 text += option + entry.name;
         }
@@ -64,9 +64,9 @@ QString composeCommandLine()
 QStringList composeModArgumentList()
 {
     QStringList arguments;
-    for (const ModGroup group : allModGroups) {
-        const QString option = modOption(group);
-        for (const ModEntry &entry : modTable(group)) {
+    for (const ModGroupFacts &group : modGroups) {
+        const QString option = QLatin1String(group.option);
+        for (const ModEntry &entry : group.mods()) {
             if (entry.ticked)
                 arguments.append(option + entry.name);
         }

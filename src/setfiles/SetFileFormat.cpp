@@ -1,10 +1,8 @@
 #include "setfiles/SetFileFormat.h"
 
-#include "app/AppState.h"
+#include "mods/ModGroup.h"
 
 #include <QString>
-
-#include <array>
 
 namespace {
 const QString generalSection = QStringLiteral("General");
@@ -12,19 +10,6 @@ const QString otherCommandsKey = QStringLiteral("OtherCommands");
 const QString modKeyPrefix = QStringLiteral("Mod");
 const QString countKey = QStringLiteral("Count");
 const QString missingValue = QStringLiteral("ERROR");
-
-struct ListSection {
-    QString name;
-    const ModTable &mods;
-    QVector<ModEntry> &loaded;
-};
-
-std::array<ListSection, 3> listSections(AppState &state)
-{
-    return {ListSection{QStringLiteral("SettingMP"), state.modsMP, state.loadedMP},
-            ListSection{QStringLiteral("SettingSP"), state.modsSP, state.loadedSP},
-            ListSection{QStringLiteral("SettingGlobal"), state.modsGlobal, state.loadedGlobal}};
-}
 
 // A line break inside a value would end its line early and let the rest pass for further
 // entries. Reading collapses whitespace anyway, so a blank in its place reads back the same.
@@ -35,16 +20,17 @@ QString asSingleLine(QString value)
     return value;
 }
 
-void writeTickedMods(IniFile &ini, const ListSection &section)
+void writeTickedMods(IniFile &ini, const ModGroupFacts &group)
 {
+    const QString section = QLatin1String(group.setFileSection);
     int count = 0;
-    for (const ModEntry &entry : section.mods) {
+    for (const ModEntry &entry : group.mods()) {
         if (!entry.ticked)
             continue;
-        ini.setValue(section.name, modKeyPrefix + QString::number(count), asSingleLine(entry.name));
+        ini.setValue(section, modKeyPrefix + QString::number(count), asSingleLine(entry.name));
         ++count;
     }
-    ini.setValue(section.name, countKey, QString::number(count));
+    ini.setValue(section, countKey, QString::number(count));
 }
 
 QVector<ModEntry> readModNames(IniFile &ini, const QString &section)
@@ -68,11 +54,10 @@ SetFileResult saveStore(IniFile &ini, const QString &path)
 
 SetFileResult writeSetFile(const QString &path)
 {
-    AppState &state = appState();
     IniFile ini;
-    for (const ListSection &section : listSections(state))
-        writeTickedMods(ini, section);
-    ini.setValue(generalSection, otherCommandsKey, asSingleLine(state.otherCommands));
+    for (const ModGroupFacts &group : modGroups)
+        writeTickedMods(ini, group);
+    ini.setValue(generalSection, otherCommandsKey, asSingleLine(appState().otherCommands));
     return saveStore(ini, path);
 }
 
@@ -87,9 +72,8 @@ SetFileResult readSetFile(const QString &path)
     IniFile ini(path);
     if (ini.status() != IniFile::StatusOk)
         return SetFileResult{ini.status(), ini.errorText()};
-    AppState &state = appState();
-    for (const ListSection &section : listSections(state))
-        section.loaded = readModNames(ini, section.name);
-    state.loadedOtherCommands = ini.value(generalSection, otherCommandsKey, missingValue);
+    for (const ModGroupFacts &group : modGroups)
+        group.loadedMods() = readModNames(ini, QLatin1String(group.setFileSection));
+    appState().loadedOtherCommands = ini.value(generalSection, otherCommandsKey, missingValue);
     return SetFileResult{};
 }

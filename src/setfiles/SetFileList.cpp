@@ -2,6 +2,8 @@
 
 #include "app/AppState.h"
 #include "app/MainWindowForm.h"
+#include "mods/ModGroup.h"
+#include "mods/ModLists.h"
 #include "mods/ModViewBatch.h"
 #include "setfiles/SetFileFolder.h"
 #include "setfiles/SetFileFormat.h"
@@ -59,9 +61,8 @@ void loadChosenSetFile(MainWindowForm &form, QWidget *window)
     }
     ModViewBatch batch(form);
     form.inputOtherCommands->setText(state.loadedOtherCommands);
-    tickNamedItems(form.listMP, state.loadedMP);
-    tickNamedItems(form.listSP, state.loadedSP);
-    tickNamedItems(form.listGlobal, state.loadedGlobal);
+    for (const ModGroupFacts &group : modGroups)
+        tickNamedItems(modList(form, group), group.loadedMods());
 }
 
 void deleteChosenSetFile(MainWindowForm &form, QWidget *window)

@@ -132,7 +132,7 @@ void ModCatalogueTest::tablesAreAppendedToNotCleared()
     QCOMPARE(appState().modsMP.indexOf(QStringLiteral("kept.zip")), 0);
 
     const ModFolderScan scan = scanModSubfolders(folder.modFolder());
-    QVERIFY(scan.complete);
+    QVERIFY(scan.complete());
     QCOMPARE(tableNames(appState().modsMP),
              QStringList({QStringLiteral("kept.zip"), QStringLiteral("kept.zip"),
                           QStringLiteral("new.zip")}));

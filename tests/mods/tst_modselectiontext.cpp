@@ -27,16 +27,16 @@ namespace {
 void tick(ModGroup group, const QStringList &names)
 {
     for (const QString &name : names)
-        modTable(group).setTicked(modTable(group).indexOf(name), true);
+        modGroup(group).mods().setTicked(modGroup(group).mods().indexOf(name), true);
 }
 } // namespace
 
 void ModSelectionTextTest::composesTheDocumentedCommandLine()
 {
-    modTable(ModGroup::Multiplay).append(QStringLiteral("a.zip"));
-    modTable(ModGroup::Multiplay).append(QStringLiteral("b.zip"));
-    modTable(ModGroup::Multiplay).append(QStringLiteral("c.zip"));
-    modTable(ModGroup::Global).append(QStringLiteral("g.zip"));
+    appState().modsMP.append(QStringLiteral("a.zip"));
+    appState().modsMP.append(QStringLiteral("b.zip"));
+    appState().modsMP.append(QStringLiteral("c.zip"));
+    appState().modsGlobal.append(QStringLiteral("g.zip"));
     tick(ModGroup::Global, {QStringLiteral("g.zip")});
     tick(ModGroup::Multiplay, {QStringLiteral("b.zip"), QStringLiteral("a.zip")});
     appState().otherCommands = QStringLiteral("-x");
@@ -50,7 +50,7 @@ void ModSelectionTextTest::composesTheDocumentedCommandLine()
 
 void ModSelectionTextTest::nothingTickedLeavesASingleSpace()
 {
-    modTable(ModGroup::Campaign).append(QStringLiteral("c.zip"));
+    appState().modsSP.append(QStringLiteral("c.zip"));
     QCOMPARE(composeModArguments(), QStringLiteral(" "));
     QCOMPARE(composeCommandLine(), QStringLiteral("%BinaryPath% "));
     QCOMPARE(composeSelectedMods(), QString());
@@ -62,8 +62,8 @@ void ModSelectionTextTest::modArgumentListKeepsEveryNameWhole()
     const QStringList names{QStringLiteral("My Mod.zip"), QStringLiteral("say \"hi\" .pak"),
                             QStringLiteral("  spaced  "), QStringLiteral("Šárka ünï.zip")};
     for (const QString &name : names) {
-        for (const ModGroup group : allModGroups)
-            modTable(group).append(name);
+        for (const ModGroupFacts &group : modGroups)
+            group.mods().append(name);
     }
     tick(ModGroup::Global, {names.at(0)});
     tick(ModGroup::Campaign, {names.at(3), names.at(2)});
