@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/SetLaunch.h"
 #include "locations/LocationSettings.h"
 #include "mods/ModFolderPrefetch.h"
 #include "platform/ApplicationFolder.h"
@@ -15,9 +16,12 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     fontConfiguration.wait();
     platform::useFormFont();
+    const LaunchOption launch = takeLaunchOption(QCoreApplication::arguments());
     int status = 0;
     {
         MainWindow window;
+        if (launch.requested)
+            return launchSet(window, launch.setName);
         window.show();
         status = application.exec();
     }

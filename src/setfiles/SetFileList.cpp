@@ -46,22 +46,23 @@ void showChosenSetFile(MainWindowForm &form, QListWidgetItem *current)
     appState().selectedSetFile = name;
 }
 
-void loadChosenSetFile(MainWindowForm &form, QWidget *window)
+bool loadChosenSetFile(MainWindowForm &form, QWidget *window)
 {
     AppState &state = appState();
     if (state.selectedSetFile.isEmpty())
-        return;
+        return false;
     const QString path = setFilePath(state.selectedSetFile);
     const SetFileResult result = readSetFile(path);
     if (!result.ok()) {
         warnCannotReadSetFile(window, path, result.errorText);
-        return;
+        return false;
     }
     ModViewBatch batch(form);
     form.inputOtherCommands->setText(state.loadedOtherCommands);
     tickNamedItems(form.listMP, state.loadedMP);
     tickNamedItems(form.listSP, state.loadedSP);
     tickNamedItems(form.listGlobal, state.loadedGlobal);
+    return true;
 }
 
 void deleteChosenSetFile(MainWindowForm &form, QWidget *window)
