@@ -10,7 +10,9 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -104,6 +106,9 @@ private slots:
     void missingModsAreListedByList_data();
     void missingModsAreListedByList();
     void missingModsAreThoseTheirListLacks();
+    void toolStartsTheSetFromItsCommandLine_data();
+    void toolStartsTheSetFromItsCommandLine();
+    void toolShowsItsUsage();
 };
 
 void SetLaunchTest::optionIsReadBesideOtherArguments_data()
@@ -372,6 +377,75 @@ void SetLaunchTest::missingModsAreThoseTheirListLacks()
     QCOMPARE(missing.multiplay, (QStringList{"x.zip", "B.zip"}));
     QVERIFY(missing.campaign.isEmpty());
     QVERIFY(missing.global.isEmpty());
+}
+
+namespace {
+struct Finished {
+    bool ended = false;
+    int status = -1;
+    QByteArray output;
+};
+
+// The built tool copied into the folder, as a player has it, and started there.
+Finished runTool(const TestAppFolder &folder, const QStringList &arguments)
+{
+    const QString tool = folder.appDir() + QLatin1Char('/') +
+                         QFileInfo(QStringLiteral(VMM_TOOL_EXECUTABLE)).fileName();
+    QFile::remove(tool);
+    if (!QFile::copy(QStringLiteral(VMM_TOOL_EXECUTABLE), tool))
+        return Finished{};
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.setWorkingDirectory(folder.appDir());
+    process.start(tool, arguments);
+    const bool ended = process.waitForFinished(120000);
+    return Finished{ended && process.exitStatus() == QProcess::NormalExit, process.exitCode(),
+                    process.readAll()};
+}
+} // namespace
+
+void SetLaunchTest::toolStartsTheSetFromItsCommandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    // The toolkit takes its own options before and after, as it does without --launch.
+    QTest::newRow("between toolkit options")
+        << QStringList{"-style", "fusion", "--launch", "Two Words", "-reverse"};
+    QTest::newRow("as listed") << QStringList{"--launch=Two Words.set"};
+}
+
+void SetLaunchTest::toolStartsTheSetFromItsCommandLine()
+{
+    QFETCH(QStringList, arguments);
+    TestAppFolder folder;
+    prepare(folder, Files{{"Two Words.set", twoWords}});
+    const Finished run = runTool(folder, arguments);
+    QVERIFY2(run.ended, run.output.constData());
+    QVERIFY2(run.status == 0, run.output.constData());
+    QVERIFY(folder.waitForLaunches(1));
+    const QStringList expected{QFileInfo(folder.gameDir()).canonicalFilePath(),
+                               "--mod_mp=a.zip",
+                               "--mod_mp=b c.zip",
+                               "--mod_ca=s.zip",
+                               "--mod=a.zip",
+                               "-x",
+                               "y z",
+                               "\"q\""};
+    QCOMPARE(folder.recordedLaunches(), QList<QStringList>{expected});
+}
+
+void SetLaunchTest::toolShowsItsUsage()
+{
+#ifdef Q_OS_WIN
+    QSKIP("Windows shows the usage in a box, which would wait for a click");
+#else
+    TestAppFolder folder;
+    prepare(folder, Files{});
+    const Finished run = runTool(folder, {QStringLiteral("--help")});
+    QVERIFY(run.ended);
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.output.contains("--launch <NAME>"), run.output.constData());
+    QVERIFY(folder.recordedLaunches().isEmpty());
+#endif
 }
 
 QTEST_MAIN(SetLaunchTest)
