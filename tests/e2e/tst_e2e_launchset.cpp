@@ -15,7 +15,7 @@
 
 // A player starts a set without the window: from the command line, and from a desktop shortcut
 // that the tool made, opened by GLib's own launcher. The game must get the set's mods and no
-// window may ever be mapped; a question the player answers No ends the run with status 5.
+// window may ever be mapped.
 class LaunchSetEndToEnd : public QObject {
     Q_OBJECT
 
@@ -23,7 +23,6 @@ private slots:
     void initTestCase();
     void cleanup();
     void launchStartsTheSetWithoutAnyWindow();
-    void declinedQuestionStartsNothing();
     void shortcutMadeInTheWindowStartsTheSet();
 
 private:
@@ -109,26 +108,6 @@ void LaunchSetEndToEnd::launchStartsTheSetWithoutAnyWindow()
     QVERIFY2(folder.waitForLaunches(1, deadlines::step()), qPrintable(folder.launchLog()));
     QCOMPARE(folder.launches(), QList<QStringList>{expectedLaunch(folder)});
     QCOMPARE(maps.mappedWindows(), 0);
-}
-
-void LaunchSetEndToEnd::declinedQuestionStartsNothing()
-{
-    ToolFolder folder;
-    QVERIFY(prepare(folder, QStringLiteral("gone.set"), "[SettingMP]\nMod0=gone.zip\n"));
-    ToolProcess tool(folder.toolPath(), folder.root() + QStringLiteral("/tool-output.log"));
-    QVERIFY(tool.start({QStringLiteral("--launch"), QStringLiteral("gone")}));
-    const XDisplay::WindowId question =
-        display.waitForWindow(QStringLiteral("Halvane v5"), QSize(), deadlines::toolStart());
-    QVERIFY2(!question.isEmpty(), qPrintable(tool.describe()));
-    QVERIFY(display.waitForWindow(spots::mainWindowTitle, QSize(), QDeadlineTimer(0)).isEmpty());
-    display.screenshot(QStringLiteral("question"));
-    // No is the default answer.
-    QVERIFY2(display.clickToFocus(question, QPoint(10, 10), deadlines::step()),
-             "the question never took the keyboard focus");
-    display.pressKeys({QStringLiteral("Return")});
-    QVERIFY2(tool.waitForExit(deadlines::step()), qPrintable(tool.describe()));
-    QVERIFY2(tool.exitStatus() == 5, qPrintable(tool.describe()));
-    QVERIFY(folder.launches().isEmpty());
 }
 
 void LaunchSetEndToEnd::shortcutMadeInTheWindowStartsTheSet()
