@@ -30,14 +30,15 @@ int endWith(int status)
 // be launched, so a name can never reach a file outside the set-file folder.
 QListWidgetItem *listedSet(const QListWidget *list, const QString &name)
 {
+    const QString extension = QStringLiteral(".set");
     QListWidgetItem *withExtension = nullptr;
     for (int row = 0; row < list->count(); ++row) {
         QListWidgetItem *item = list->item(row);
         const QString listed = item->text();
         if (listed == name)
             return item;
-        if (!withExtension && listed.size() == name.size() + 4 && listed.startsWith(name) &&
-            listed.endsWith(QStringLiteral(".set"), Qt::CaseInsensitive))
+        if (!withExtension && listed.size() == name.size() + extension.size() &&
+            listed.startsWith(name) && listed.endsWith(extension, Qt::CaseInsensitive))
             withExtension = item;
     }
     return withExtension;
