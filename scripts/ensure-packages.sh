@@ -26,7 +26,8 @@ ensure_packages() {
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core
     fonts-liberation)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
-E2E_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick desktop-file-utils)
+# libglib2.0-bin brings gio, GLib's own launcher, which opens the desktop shortcuts the tool makes.
+E2E_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick desktop-file-utils libglib2.0-bin)
 BENCH_PACKAGES=(xvfb xauth libxcb1-dev)
 # The Windows build: the MinGW-w64 cross compiler, Qt's host tools for the Windows Qt, and Wine
 # to run the Windows programs.

@@ -3,7 +3,8 @@
 # tool at a small game beside it, starts the packaged executable under Wine on a virtual
 # screen with nothing but the folder's own DLLs, saves a picture of the main window to
 # BUILD/windows-folder-screenshot.png, closes the window with Alt+F4 and expects exit status 0;
-# then starts it once more without the campaign mod folder and expects its status, 3.
+# starts a set through --launch and expects the game to get its mods; then starts it once more
+# without the campaign mod folder and expects its status, 3.
 # Usage: scripts/smoke-test-windows-folder.sh WINDOWS-BUILD-FOLDER
 set -euo pipefail
 
@@ -34,6 +35,9 @@ tool=$place/varnhold-mod-manager-windows
 game=$place/game
 mkdir -p "$game/mods/multiplay" "$game/mods/campaign" "$game/mods/global"
 cp "$build/tools/standin-game/varnhold.exe" "$game/"
+# The stand-in game is a Qt program too; it finds Qt where the folder has it, beside itself.
+cp "$tool"/*.dll "$game/"
+cp -r "$tool/platforms" "$game/"
 for name in "Coastal Maps.zip" "Night Raids.zip" "Välheim Hüs.pak"; do
     echo demo >"$game/mods/multiplay/$name"
 done
@@ -102,6 +106,28 @@ import -window "$window" "$screenshot"
 echo "The packaged tool shows its main window: $screenshot"
 xdotool key --window "$window" alt+F4 2>/dev/null
 expect_exit 0 "after its window was closed"
+
+# A set started from the command line, as its desktop shortcut starts it: the game gets the
+# set's mods and options, and the tool ends with status 0 without showing its window.
+mkdir -p "$tool/Set Files"
+printf '[SettingMP]\r\nMod0=Night Raids.zip\r\nCount=1\r\n[SettingSP]\r\nCount=0\r\n[SettingGlobal]\r\nMod0=HD Textures.pak\r\nCount=1\r\n[General]\r\nOtherCommands=-windowed\r\n' \
+    >"$tool/Set Files/Two Words.set"
+rm -f "$game/launches.log"
+(cd "$tool" && VARNHOLD_STANDIN_NO_WINDOW=1 exec wine ./varnhold-mod-manager.exe --launch "Two Words") \
+    </dev/null >>"$place/wine.log" 2>&1 &
+pid=$!
+expect_exit 0 "after starting the set Two Words"
+expected=$'--mod_mp=Night Raids.zip\n--mod=HD Textures.pak\n-windowed'
+for _ in $(seq 1 60); do
+    [ "$(tail -n 3 "$game/launches.log" 2>/dev/null | tr -d '\r')" = "$expected" ] && break
+    sleep 0.5
+done
+if [ "$(tail -n 3 "$game/launches.log" 2>/dev/null | tr -d '\r')" != "$expected" ]; then
+    echo "The game was not started with the set's mods; it recorded:" >&2
+    cat "$game/launches.log" >&2 || true
+    exit 1
+fi
+echo "The packaged tool started the set Two Words."
 
 # A missing mod subfolder is reported, and once the message is confirmed the tool ends with
 # that subfolder's status.

@@ -9,12 +9,14 @@
 #include "setfiles/SetFileCreation.h"
 #include "setfiles/SetFileList.h"
 #include "setfiles/SetFileNames.h"
+#include "setfiles/SetShortcut.h"
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(new MainWindowForm)
 {
     ui->setupForm(this);
+    addSetShortcutAction(*ui, this);
     completed = runStartup();
 }
 

@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/SetLaunch.h"
 #include "platform/FormFont.h"
 
 #include <QApplication>
@@ -7,7 +8,10 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     platform::useFormFont();
+    const LaunchOption launch = takeLaunchOption(QCoreApplication::arguments());
     MainWindow window;
+    if (launch.requested)
+        return launchSet(window, launch.setName);
     window.show();
     return application.exec();
 }

@@ -8,7 +8,7 @@
 
 #include <QCoreApplication>
 
-void launchGame(QWidget *window)
+bool launchGame(QWidget *window)
 {
     const platform::DetachedStartRequest request = buildLaunchRequest();
     const platform::DetachedStartOutcome outcome = platform::startDetached(request);
@@ -17,7 +17,8 @@ void launchGame(QWidget *window)
             window, QStringLiteral("Halvane v5"),
             QCoreApplication::translate("MainWindow", "Cannot start %1:\n%2.")
                 .arg(request.program, platform::reasonInMessage(outcome.errorText)));
-        return;
+        return false;
     }
     platform::exitProcess(0);
+    return true;
 }

@@ -48,21 +48,22 @@ void showChosenSetFile(MainWindowForm &form, QListWidgetItem *current)
     appState().selectedSetFile = name;
 }
 
-void loadChosenSetFile(MainWindowForm &form, QWidget *window)
+bool loadChosenSetFile(MainWindowForm &form, QWidget *window)
 {
     AppState &state = appState();
     if (state.selectedSetFile.isEmpty())
-        return;
+        return false;
     const QString path = setFilePath(state.selectedSetFile);
     const SetFileResult result = readSetFile(path);
     if (!result.ok()) {
         warnCannotReadSetFile(window, path, result.errorText);
-        return;
+        return false;
     }
     ModViewBatch batch(form);
     form.inputOtherCommands->setText(state.loadedOtherCommands);
     for (const ModGroupFacts &group : modGroups)
         tickNamedItems(modList(form, group), group.loadedMods());
+    return true;
 }
 
 void deleteChosenSetFile(MainWindowForm &form, QWidget *window)

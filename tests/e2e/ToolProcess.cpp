@@ -35,8 +35,9 @@ ToolProcess::~ToolProcess()
     process.waitForFinished(5000);
 }
 
-bool ToolProcess::start()
+bool ToolProcess::start(const QStringList &arguments)
 {
+    process.setArguments(arguments);
     process.start();
     return process.waitForStarted(30000);
 }

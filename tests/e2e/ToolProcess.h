@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 
 // One run of the real tool executable in the X server of the test. The stand-in game it
 // starts is told to record its start and exit at once. What the tool prints goes to a file,
@@ -15,7 +16,7 @@ public:
     ToolProcess(const ToolProcess &) = delete;
     ToolProcess &operator=(const ToolProcess &) = delete;
 
-    bool start();
+    bool start(const QStringList &arguments = {});
     bool waitForExit(QDeadlineTimer deadline);
     bool isRunning() const;
     // The exit status, or -1 while it runs or when it crashed.

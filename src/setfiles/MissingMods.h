@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The mods a loaded set names that its own list does not hold: loading cannot tick them, so
+// the game would start without them. Each name once, in the set's order, by list.
+struct MissingMods {
+    QStringList multiplay;
+    QStringList campaign;
+    QStringList global;
+
+    bool isEmpty() const { return multiplay.isEmpty() && campaign.isEmpty() && global.isEmpty(); }
+};
+
+// Compares the loaded-set buffers with the mod tables; call it right after a set was read.
+MissingMods findMissingMods();
+
+// The missing mods for a message: under the title of each list that lacks any, one name a
+// line, at most `limit` names in all; the rest are counted in a last line "and N more".
+QString missingModsListing(const MissingMods &missing, int limit = 20);
