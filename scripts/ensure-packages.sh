@@ -22,9 +22,10 @@ ensure_packages() {
     apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
-# fonts-liberation brings the narrow sans the forms' captions are shown in.
-BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev libfontconfig-dev fonts-dejavu-core
-    fonts-liberation)
+# fonts-liberation brings the narrow sans the forms' captions are shown in; qt6-base-dev-tools
+# brings uic, which compiles the forms.
+BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev
+    fonts-dejavu-core fonts-liberation)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 E2E_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick desktop-file-utils)
 BENCH_PACKAGES=(xvfb xauth libxcb1-dev)

@@ -14,7 +14,7 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(new MainWindowForm)
 {
-    ui->setupForm(this);
+    ui->setupUi(this);
     completed = runStartup();
 }
 
