@@ -1,12 +1,12 @@
 #include "setfiles/SetFileList.h"
 
 #include "app/AppState.h"
+#include "app/FileFailureMessages.h"
 #include "app/MainWindowForm.h"
 #include "mods/ModViewBatch.h"
 #include "setfiles/SetFileFolder.h"
 #include "setfiles/SetFileFormat.h"
 #include "setfiles/SetFileNames.h"
-#include "setfiles/SetFileWarnings.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -54,7 +54,8 @@ void loadChosenSetFile(MainWindowForm &form, QWidget *window)
     const QString path = setFilePath(state.selectedSetFile);
     const SetFileResult result = readSetFile(path);
     if (!result.ok()) {
-        warnCannotReadSetFile(window, path, result.errorText);
+        warnFileFailure(window, FileWarningTitle::HalvaneV5, FileFailure::Read, path,
+                        result.errorText);
         return;
     }
     ModViewBatch batch(form);
@@ -72,7 +73,8 @@ void deleteChosenSetFile(MainWindowForm &form, QWidget *window)
     const QString path = setFilePath(name);
     QFile file(path);
     if (file.exists() && !file.remove()) {
-        warnCannotDeleteSetFile(window, path, file.errorString());
+        warnFileFailure(window, FileWarningTitle::HalvaneV5, FileFailure::Delete, path,
+                        file.errorString());
         return;
     }
     refreshSetFileNames();
@@ -89,5 +91,6 @@ void saveChosenSetFile(MainWindowForm &, QWidget *window)
         return;
     const SetFileResult result = writeSetFile(path);
     if (!result.ok())
-        warnCannotWriteSetFile(window, path, result.errorText);
+        warnFileFailure(window, FileWarningTitle::HalvaneV5, FileFailure::Write, path,
+                        result.errorText);
 }
