@@ -22,8 +22,9 @@ ensure_packages() {
     apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
-# fonts-liberation brings the narrow sans the forms' captions are shown in.
-BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core
+# fonts-liberation brings the narrow sans the forms' captions are shown in; qt6-base-dev-tools
+# brings uic, which compiles the forms.
+BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core
     fonts-liberation)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # libglib2.0-bin brings gio, GLib's own launcher, which opens the desktop shortcuts the tool makes.

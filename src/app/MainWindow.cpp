@@ -15,7 +15,7 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(new MainWindowForm)
 {
-    ui->setupForm(this);
+    ui->setupUi(this);
     addSetShortcutAction(*ui, this);
     completed = runStartup();
 }

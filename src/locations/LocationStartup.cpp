@@ -1,11 +1,11 @@
 #include "locations/LocationStartup.h"
 
+#include "app/FileFailureMessages.h"
 #include "locations/LocationSettings.h"
 #include "locations/OptionsDialog.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PathChecks.h"
 #include "platform/ProcessExit.h"
-#include "platform/SystemReason.h"
 
 #include <QCoreApplication>
 
@@ -28,14 +28,10 @@ bool storedLocationsUsable()
 void saveLocationsOrWarn(QWidget *window)
 {
     const LocationsSaveResult result = saveLocations();
-    if (result.saved)
-        return;
-    const char *text = result.unreadable
-                           ? QT_TRANSLATE_NOOP("MainWindow", "Cannot read file %1:\n%2.")
-                           : QT_TRANSLATE_NOOP("MainWindow", "Cannot write file %1:\n%2.");
-    platform::showWarning(window, locationsTitle(),
-                          QCoreApplication::translate("MainWindow", text)
-                              .arg(optionsIniPath(), platform::reasonInMessage(result.errorText)));
+    if (!result.saved)
+        warnFileFailure(window, FileWarningTitle::VarnholdLocations,
+                        result.unreadable ? FileFailure::Read : FileFailure::Write,
+                        optionsIniPath(), result.errorText);
 }
 } // namespace
 

@@ -17,7 +17,7 @@ OptionsDialog::OptionsDialog(QWidget *parent)
     : QDialog(parent)
     , ui(new OptionsDialogForm)
 {
-    ui->setupForm(this);
+    ui->setupUi(this);
     fillFromLocations();
 }
 

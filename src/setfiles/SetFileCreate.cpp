@@ -8,7 +8,7 @@ SetFileCreate::SetFileCreate(QWidget *parent)
     : QDialog(parent)
     , ui(new SetFileCreateForm)
 {
-    ui->setupForm(this);
+    ui->setupUi(this);
 }
 
 SetFileCreate::~SetFileCreate()

@@ -1,19 +1,29 @@
 #include "setfiles/SetFileCreation.h"
 
 #include "app/AppState.h"
+#include "app/FileFailureMessages.h"
 #include "app/MainWindowForm.h"
+#include "platform/MessageBoxes.h"
 #include "setfiles/SetFileCreate.h"
 #include "setfiles/SetFileFolder.h"
 #include "setfiles/SetFileFormat.h"
 #include "setfiles/SetFileList.h"
 #include "setfiles/SetFileNameCheck.h"
 #include "setfiles/SetFileNames.h"
-#include "setfiles/SetFileWarnings.h"
 #include "setfiles/SetName.h"
 
+#include <QCoreApplication>
 #include <QListWidget>
 
 namespace {
+void warnUnusableSetFileName(QWidget *window, const QString &name)
+{
+    platform::showWarning(
+        window, QCoreApplication::translate("MainWindow", "Create Set File"),
+        QCoreApplication::translate("MainWindow", "\"%1\" cannot be used as a set file name.")
+            .arg(name));
+}
+
 bool askForName(QWidget *window)
 {
     if (runSetNameDialog(window) != QDialog::Accepted)
@@ -33,7 +43,8 @@ bool writeNewSetFile(int choice, QWidget *window)
         choice == SetFileCreate::Blank ? writeBlankSetFile(path) : writeSetFile(path);
     if (result.ok())
         return true;
-    warnCannotWriteSetFile(window, path, result.errorText);
+    warnFileFailure(window, FileWarningTitle::HalvaneV5, FileFailure::Write, path,
+                    result.errorText);
     return false;
 }
 

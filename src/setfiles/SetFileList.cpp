@@ -1,6 +1,7 @@
 #include "setfiles/SetFileList.h"
 
 #include "app/AppState.h"
+#include "app/FileFailureMessages.h"
 #include "app/MainWindowForm.h"
 #include "mods/ModGroup.h"
 #include "mods/ModLists.h"
@@ -8,7 +9,6 @@
 #include "setfiles/SetFileFolder.h"
 #include "setfiles/SetFileFormat.h"
 #include "setfiles/SetFileNames.h"
-#include "setfiles/SetFileWarnings.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -56,7 +56,8 @@ bool loadChosenSetFile(MainWindowForm &form, QWidget *window)
     const QString path = setFilePath(state.selectedSetFile);
     const SetFileResult result = readSetFile(path);
     if (!result.ok()) {
-        warnCannotReadSetFile(window, path, result.errorText);
+        warnFileFailure(window, FileWarningTitle::HalvaneV5, FileFailure::Read, path,
+                        result.errorText);
         return false;
     }
     ModViewBatch batch(form);
@@ -74,7 +75,8 @@ void deleteChosenSetFile(MainWindowForm &form, QWidget *window)
     const QString path = setFilePath(name);
     QFile file(path);
     if (file.exists() && !file.remove()) {
-        warnCannotDeleteSetFile(window, path, file.errorString());
+        warnFileFailure(window, FileWarningTitle::HalvaneV5, FileFailure::Delete, path,
+                        file.errorString());
         return;
     }
     refreshSetFileNames();
@@ -91,5 +93,6 @@ void saveChosenSetFile(MainWindowForm &, QWidget *window)
         return;
     const SetFileResult result = writeSetFile(path);
     if (!result.ok())
-        warnCannotWriteSetFile(window, path, result.errorText);
+        warnFileFailure(window, FileWarningTitle::HalvaneV5, FileFailure::Write, path,
+                        result.errorText);
 }

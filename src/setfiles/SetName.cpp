@@ -10,7 +10,7 @@ SetName::SetName(QWidget *parent)
     : QDialog(parent)
     , ui(new SetNameForm)
 {
-    ui->setupForm(this);
+    ui->setupUi(this);
 }
 
 SetName::~SetName()

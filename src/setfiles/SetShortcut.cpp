@@ -1,10 +1,10 @@
 #include "setfiles/SetShortcut.h"
 
+#include "app/FileFailureMessages.h"
 #include "app/ListContextMenu.h"
 #include "app/MainWindowForm.h"
 #include "platform/DesktopShortcut.h"
 #include "platform/MessageBoxes.h"
-#include "setfiles/SetFileWarnings.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -60,5 +60,5 @@ void createSetShortcut(QWidget *window, const QString &setFileName)
         return;
     QString reason;
     if (!platform::writeToolShortcut(shortcut, path, &reason))
-        warnCannotWriteSetFile(window, path, reason);
+        warnFileFailure(window, FileWarningTitle::HalvaneV5, FileFailure::Write, path, reason);
 }

@@ -1,3 +1,4 @@
+#include "MarkingTranslator.h"
 #include "StartedTool.h"
 
 #include <QAbstractButton>
@@ -13,7 +14,6 @@
 #include <QPushButton>
 #include <QSet>
 #include <QToolBox>
-#include <QTranslator>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -209,18 +209,6 @@ private:
     QSet<QObject *> seen;
 };
 
-// Translates only the main window's context, so texts that bypass it stay unmarked.
-class MarkingTranslator : public QTranslator {
-public:
-    QString translate(const char *context, const char *sourceText, const char *, int) const override
-    {
-        if (qstrcmp(context, "MainWindow") != 0)
-            return QString();
-        return QStringLiteral("[") + QString::fromUtf8(sourceText) + QStringLiteral("]");
-    }
-    bool isEmpty() const override { return false; }
-};
-
 } // namespace
 
 class MainWindowFormTest : public QObject {
@@ -314,8 +302,6 @@ void MainWindowFormTest::textsAreTheSourceTexts()
 void MainWindowFormTest::textsGoThroughTheMainWindowContext()
 {
     MarkingTranslator translator;
-    QCoreApplication::installTranslator(&translator);
-    auto uninstall = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
     StartedTool tool;
     for (const TextRow &row : textTable) {
         const QString marked = QStringLiteral("[%1]").arg(QString::fromUtf8(row.text));

@@ -1,9 +1,6 @@
-#include "PlatformProbe.h"
-#include "TestAppFolder.h"
+#include "StartedTool.h"
 
 #include "app/AppState.h"
-#include "app/MainWindow.h"
-#include "app/MainWindowForm.h"
 #include "config/GameConfigEditor.h"
 
 #include <QDir>
@@ -26,20 +23,16 @@ const QByteArray lineEnd = "\n";
 #endif
 
 // The editor's text after a start-up that found `content` in the configuration file.
-struct StartedOnConfig {
+struct StartedOnConfig : StartedTool {
     explicit StartedOnConfig(const QByteArray &content)
-    {
-        folder.createReadyTool();
-        TestAppFolder::writeFile(folder.configPath(), content);
-        window = std::make_unique<MainWindow>();
-    }
-    QPlainTextEdit *editor() { return window->form().editVHConfig; }
-    void save() { window->form().buttonVHConfigSave->click(); }
+        : StartedTool([&content](TestAppFolder &folder) {
+            folder.createReadyTool();
+            TestAppFolder::writeFile(folder.configPath(), content);
+        })
+    {}
+    QPlainTextEdit *editor() { return form().editVHConfig; }
+    void save() { form().buttonVHConfigSave->click(); }
     QByteArray onDisk() const { return TestAppFolder::readFile(folder.configPath()); }
-
-    PlatformProbe probe;
-    TestAppFolder folder;
-    std::unique_ptr<MainWindow> window;
 };
 
 void expectWarning(const PlatformProbe &probe, const char *verb, const QString &path)

@@ -1,5 +1,5 @@
 #include "DefaultGamePlace.h"
-#include "ModalDialogDriver.h"
+#include "DialogDriver.h"
 #include "PlatformProbe.h"
 #include "TestAppFolder.h"
 
@@ -220,7 +220,7 @@ void LocationSettingsTest::firstStartElsewhereAsksAndCancelEndsWithZero()
     probe.onMessage = [&events](QWidget *, const platform::MessageRecord &) {
         events << QStringLiteral("box");
     };
-    ModalDialogDriver driver;
+    DialogDriver driver;
     driver.whenShown<OptionsDialog>([&events](OptionsDialog *dialog) {
         events << QStringLiteral("dialog");
         pressButton(dialog, QDialogButtonBox::Cancel);
@@ -264,7 +264,7 @@ void LocationSettingsTest::firstStartElsewhereTakesDialogPaths()
     DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
     REQUIRE_FREE_DEFAULT_PLACE(place);
     DefaultGamePlace::createExecutable(); // only part of the game at the default place
-    ModalDialogDriver driver;
+    DialogDriver driver;
     driver.whenShown<OptionsDialog>([&folder, &makeGame,
                                      gameMadeWhileAsked](OptionsDialog *dialog) {
         if (gameMadeWhileAsked)
@@ -298,7 +298,7 @@ void LocationSettingsTest::escapeAtStartEndsLikeCancel()
     DefaultGamePlace place(folder.root() + QStringLiteral("/cwd"));
     REQUIRE_FREE_DEFAULT_PLACE(place);
     DefaultGamePlace::createModFolder();
-    ModalDialogDriver driver;
+    DialogDriver driver;
     driver.whenShown<OptionsDialog>(
         [](OptionsDialog *dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
     QWidget window;
@@ -319,7 +319,7 @@ void LocationSettingsTest::cancelAtStartLeavesOldOptionsIniUntouched()
     REQUIRE_FREE_DEFAULT_PLACE(place);
     const QByteArray old = "; kept\n[Paths]\nExecutablePath=gone.exe\n";
     TestAppFolder::writeFile(folder.optionsIniPath(), old);
-    ModalDialogDriver driver;
+    DialogDriver driver;
     driver.whenShown<OptionsDialog>(
         [](OptionsDialog *dialog) { pressButton(dialog, QDialogButtonBox::Cancel); });
     QWidget window;

@@ -1,4 +1,4 @@
-#include "ModalDialogDriver.h"
+#include "DialogDriver.h"
 #include "PlatformProbe.h"
 #include "TestAppFolder.h"
 
@@ -209,7 +209,7 @@ void OptionsDialogTest::okChecksAllThreePaths()
     folder.createGame();
     setLocations(QStringLiteral("old exe"), QStringLiteral("old mods"), QStringLiteral("old cfg"));
     bool openAfterOk = false;
-    ModalDialogDriver driver;
+    DialogDriver driver;
     driver.whenShown<OptionsDialog>([&](OptionsDialog *dialog) {
         fillFields(dialog, fill(exe, folder), fill(modFolder, folder), fill(config, folder));
         pressButton(dialog, QDialogButtonBox::Ok);
@@ -250,7 +250,7 @@ void OptionsDialogTest::toolkitRejectionCancels()
     QFETCH(bool, escape);
     PlatformProbe probe;
     setLocations(QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"));
-    ModalDialogDriver driver;
+    DialogDriver driver;
     driver.whenShown<OptionsDialog>([escape](OptionsDialog *dialog) {
         fillFields(dialog, QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z"));
         if (escape)
@@ -273,7 +273,7 @@ void OptionsDialogTest::eachRunMakesAndDeletesItsOwnDialog()
     QList<QPointer<OptionsDialog>> dialogs;
     QPointer<QFileDialog> fileDialog;
     probe.onFileDialog = [&fileDialog](QFileDialog *dialog) { fileDialog = dialog; };
-    ModalDialogDriver driver;
+    DialogDriver driver;
     const auto recordAndCancel = [&dialogs](OptionsDialog *dialog) {
         dialogs << dialog;
         dialog->findChild<QPushButton *>(QStringLiteral("browseConfig"))->click();
@@ -418,7 +418,7 @@ void OptionsDialogTest::changePathsSavesOnlyAfterZero()
     if (action.startsWith(QLatin1String("bad")))
         entered[1] += QStringLiteral("/gone");
     const QStringList settled = locations();
-    ModalDialogDriver driver;
+    DialogDriver driver;
     driver.whenShown<OptionsDialog>([&](OptionsDialog *dialog) {
         fillFields(dialog, entered.at(0), entered.at(1), entered.at(2));
         if (action == QLatin1String("escape")) {
@@ -460,7 +460,7 @@ void OptionsDialogTest::changePathsWarnsWhenOptionsIniIsAFolder()
     QVERIFY(probe.messages.isEmpty());
     QVERIFY(QFile::remove(folder.optionsIniPath()));
     QVERIFY(QDir().mkpath(folder.optionsIniPath()));
-    ModalDialogDriver driver;
+    DialogDriver driver;
     const auto pressOk = [](OptionsDialog *dialog) { pressButton(dialog, QDialogButtonBox::Ok); };
 
     driver.whenShown<OptionsDialog>(pressOk);

@@ -1,4 +1,4 @@
-#include "ModsTestTool.h"
+#include "StartedTool.h"
 #include "SystemReasons.h"
 
 #include <QDir>
@@ -27,7 +27,7 @@ QString realPath(const QString &path)
     return QFileInfo(path).canonicalFilePath();
 }
 
-void run(ModsTestTool &tool)
+void run(StartedTool &tool)
 {
     QTest::mouseClick(tool.form().buttonRun, Qt::LeftButton);
 }
@@ -35,7 +35,7 @@ void run(ModsTestTool &tool)
 
 void GameLaunchTest::nothingTickedStartsTheGameWithNoArguments()
 {
-    ModsTestTool tool({QStringLiteral("a.zip")});
+    StartedTool tool({QStringLiteral("a.zip")});
     run(tool);
     QCOMPARE(tool.probe.exits, QVector<int>{0});
     QVERIFY(tool.probe.messages.isEmpty());
@@ -64,13 +64,13 @@ void GameLaunchTest::everyTickedModIsOneWholeArgument()
     const QString otherOptions = QStringLiteral("--save=/tmp/a/b");
     const QStringList otherArguments{otherOptions};
 #endif
-    ModsTestTool tool({spaced, quoted, accented, QStringLiteral("unticked.zip")}, {loneQuote},
-                      {spaced});
-    ModsTestTool::tick(tool.form().listGlobal, spaced);
-    ModsTestTool::tick(tool.form().listSP, loneQuote);
-    ModsTestTool::tick(tool.form().listMP, quoted);
-    ModsTestTool::tick(tool.form().listMP, accented);
-    ModsTestTool::tick(tool.form().listMP, spaced);
+    StartedTool tool({spaced, quoted, accented, QStringLiteral("unticked.zip")}, {loneQuote},
+                     {spaced});
+    StartedTool::tick(tool.form().listGlobal, spaced);
+    StartedTool::tick(tool.form().listSP, loneQuote);
+    StartedTool::tick(tool.form().listMP, quoted);
+    StartedTool::tick(tool.form().listMP, accented);
+    StartedTool::tick(tool.form().listMP, spaced);
     tool.form().inputOtherCommands->setText(otherOptions);
     // The view keeps the names as they are.
     QCOMPARE(tool.commandLine(),
@@ -108,8 +108,8 @@ void GameLaunchTest::otherOptionsAreSplitByTheQuotingRules()
 {
     QFETCH(QString, otherCommands);
     QFETCH(QStringList, arguments);
-    ModsTestTool tool({QStringLiteral("a.zip")});
-    ModsTestTool::tick(tool.form().listMP, QStringLiteral("a.zip"));
+    StartedTool tool({QStringLiteral("a.zip")});
+    StartedTool::tick(tool.form().listMP, QStringLiteral("a.zip"));
     tool.form().inputOtherCommands->setText(otherCommands);
     run(tool);
     QCOMPARE(tool.probe.exits, QVector<int>{0});
@@ -121,9 +121,9 @@ void GameLaunchTest::otherOptionsAreSplitByTheQuotingRules()
 
 void GameLaunchTest::failedStartWarnsAndKeepsTheToolAsItWas()
 {
-    ModsTestTool tool({QStringLiteral("a.zip")});
+    StartedTool tool({QStringLiteral("a.zip")});
     tool.window->show();
-    ModsTestTool::tick(tool.form().listMP, QStringLiteral("a.zip"));
+    StartedTool::tick(tool.form().listMP, QStringLiteral("a.zip"));
     tool.form().inputOtherCommands->setText(QStringLiteral("-x"));
     const QString missing = tool.folder.gameDir() + QStringLiteral("/missing %2 game");
     appState().exePath = missing;
@@ -156,7 +156,7 @@ void GameLaunchTest::failedStartWarnsAndKeepsTheToolAsItWas()
 
 void GameLaunchTest::systemReasonIsShownAsGiven()
 {
-    ModsTestTool tool;
+    StartedTool tool;
     tool.probe.fakeStarts = true;
     tool.probe.fakeStartOutcome =
         platform::DetachedStartOutcome{false, QStringLiteral("Exec format error")};
@@ -184,7 +184,7 @@ void GameLaunchTest::relativeProgramStartsWhatTheCheckFound()
 {
     QFETCH(QString, exePath);
     QFETCH(QString, workingDirectory);
-    ModsTestTool tool;
+    StartedTool tool;
     tool.probe.fakeStarts = true;
     appState().exePath = exePath;
     run(tool);
@@ -199,8 +199,8 @@ void GameLaunchTest::relativeProgramStartsWhatTheCheckFound()
 void GameLaunchTest::windowsPathStartsTheGameInItsFolder()
 {
 #ifdef Q_OS_WIN
-    ModsTestTool tool({QStringLiteral("a.zip")});
-    ModsTestTool::tick(tool.form().listMP, QStringLiteral("a.zip"));
+    StartedTool tool({QStringLiteral("a.zip")});
+    StartedTool::tick(tool.form().listMP, QStringLiteral("a.zip"));
     appState().exePath = QDir::toNativeSeparators(appState().exePath);
     QVERIFY(appState().exePath.contains(QStringLiteral(":\\")));
     run(tool);

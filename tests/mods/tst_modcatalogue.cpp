@@ -1,4 +1,4 @@
-#include "ModsTestTool.h"
+#include "StartedTool.h"
 #include "TreeItems.h"
 
 #include "mods/ModCatalogue.h"
@@ -32,9 +32,9 @@ QStringList tableNames(const ModTable &table)
 
 void ModCatalogueTest::listingOrderIgnoresCaseAndKeepsEveryExtension()
 {
-    ModsTestTool tool({QStringLiteral("beta.zip"), QStringLiteral("Alpha.zip"),
-                       QStringLiteral("gamma.txt"), QStringLiteral("README"),
-                       QStringLiteral("Delta.PAK")});
+    StartedTool tool({QStringLiteral("beta.zip"), QStringLiteral("Alpha.zip"),
+                      QStringLiteral("gamma.txt"), QStringLiteral("README"),
+                      QStringLiteral("Delta.PAK")});
     const QStringList expected{QStringLiteral("Alpha.zip"), QStringLiteral("beta.zip"),
                                QStringLiteral("Delta.PAK"), QStringLiteral("gamma.txt"),
                                QStringLiteral("README")};
@@ -65,9 +65,9 @@ void ModCatalogueTest::namesWithLineBreaksAreLeftOut()
 #ifdef Q_OS_WIN
     QSKIP("Windows allows no line break in a file name");
 #endif
-    ModsTestTool tool({QStringLiteral("a.zip"), QStringLiteral("line\nbreak.zip"),
-                       QStringLiteral("carriage\rreturn.zip"), QStringLiteral("both\r\n.zip"),
-                       QStringLiteral("z.zip")});
+    StartedTool tool({QStringLiteral("a.zip"), QStringLiteral("line\nbreak.zip"),
+                      QStringLiteral("carriage\rreturn.zip"), QStringLiteral("both\r\n.zip"),
+                      QStringLiteral("z.zip")});
     const QStringList expected{QStringLiteral("a.zip"), QStringLiteral("z.zip")};
     QCOMPARE(tableNames(appState().modsMP), expected);
     QCOMPARE(itemTexts(tool.form().listMP), expected);
@@ -90,7 +90,7 @@ void ModCatalogueTest::namesStayExactlyAsListed()
         QStringLiteral("tab\there.zip"),
         QStringLiteral("Ünïcödé Šárka.pak")};
 #endif
-    ModsTestTool tool({}, names);
+    StartedTool tool({}, names);
     QStringList sorted = names;
     std::sort(sorted.begin(), sorted.end(), [](const QString &a, const QString &b) {
         return a.compare(b, Qt::CaseInsensitive) < 0;
@@ -101,9 +101,9 @@ void ModCatalogueTest::namesStayExactlyAsListed()
 
 void ModCatalogueTest::itemsAreCheckableUntickedAndInTableOrder()
 {
-    ModsTestTool tool({QStringLiteral("m1.zip"), QStringLiteral("m2.zip")},
-                      {QStringLiteral("c1.zip")},
-                      {QStringLiteral("g1.zip"), QStringLiteral("m1.zip")});
+    StartedTool tool({QStringLiteral("m1.zip"), QStringLiteral("m2.zip")},
+                     {QStringLiteral("c1.zip")},
+                     {QStringLiteral("g1.zip"), QStringLiteral("m1.zip")});
     const QList<QPair<QTreeWidget *, const ModTable *>> lists{
         {tool.form().listMP, &appState().modsMP},
         {tool.form().listSP, &appState().modsSP},

@@ -1,4 +1,4 @@
-#include "ModsTestTool.h"
+#include "StartedTool.h"
 
 #include "mods/ModLists.h"
 
@@ -106,7 +106,7 @@ void ModSelectionTest::viewsWhenTheWindowFirstAppears()
     QFETCH(QStringList, multiplay);
     QFETCH(QStringList, global);
     QFETCH(QString, commandLine);
-    ModsTestTool tool(multiplay, {}, global);
+    StartedTool tool(multiplay, {}, global);
     QVERIFY(tool.window->startupCompleted());
     tool.window->show();
     QCOMPARE(tool.commandLine(), commandLine);
@@ -116,7 +116,7 @@ void ModSelectionTest::viewsWhenTheWindowFirstAppears()
 
 void ModSelectionTest::tickingAndUntickingRestoresEverything()
 {
-    ModsTestTool tool({a, b}, {c}, {g});
+    StartedTool tool({a, b}, {c}, {g});
     tool.tick(tool.form().listMP, b);
     QVERIFY(appState().modsMP.at(1).ticked);
     QCOMPARE(tool.selectedMods(), QStringLiteral("b.zip\n"));
@@ -139,7 +139,7 @@ void ModSelectionTest::tickingAndUntickingRestoresEverything()
 void ModSelectionTest::sameNameInTwoListsIsTickedIndependently()
 {
     const QString shared = QStringLiteral("shared.zip");
-    ModsTestTool tool({shared}, {}, {shared});
+    StartedTool tool({shared}, {}, {shared});
     tool.tick(tool.form().listGlobal, shared);
     QVERIFY(!appState().modsMP.at(0).ticked);
     QVERIFY(appState().modsGlobal.at(0).ticked);
@@ -173,7 +173,7 @@ void ModSelectionTest::groupOrderDoesNotFollowTickOrder_data()
 void ModSelectionTest::groupOrderDoesNotFollowTickOrder()
 {
     QFETCH(QStringList, order);
-    ModsTestTool tool({a, b}, {c}, {g});
+    StartedTool tool({a, b}, {c}, {g});
     tool.form().inputOtherCommands->setText(QStringLiteral("-x"));
     for (const QString &step : order) {
         const QString list = step.section(QLatin1Char(':'), 0, 0);
@@ -196,7 +196,7 @@ void ModSelectionTest::namesWithSpacesStandUnquotedInTheView()
 #else
     const QString quoted = QStringLiteral("say \"hi\".zip");
 #endif
-    ModsTestTool tool({spaced, quoted});
+    StartedTool tool({spaced, quoted});
     tool.tick(tool.form().listMP, spaced);
     tool.tick(tool.form().listMP, quoted);
     QCOMPARE(tool.commandLine(),
@@ -206,7 +206,7 @@ void ModSelectionTest::namesWithSpacesStandUnquotedInTheView()
 
 void ModSelectionTest::partialOrNoCheckStateCountsAsUnticked()
 {
-    ModsTestTool tool({a});
+    StartedTool tool({a});
     QTreeWidgetItem *item = tool.item(tool.form().listMP, a);
     item->setCheckState(0, Qt::Checked);
     item->setCheckState(0, Qt::PartiallyChecked);
@@ -221,7 +221,7 @@ void ModSelectionTest::partialOrNoCheckStateCountsAsUnticked()
 
 void ModSelectionTest::itemWithoutEntryChangesNoFlag()
 {
-    ModsTestTool tool({a, b});
+    StartedTool tool({a, b});
     tool.tick(tool.form().listMP, a);
     QTreeWidgetItem *item = tool.item(tool.form().listMP, b);
     // Renamed to a name no entry carries: the lookup finds nothing, so no flag moves.
@@ -235,7 +235,7 @@ void ModSelectionTest::itemWithoutEntryChangesNoFlag()
 
 void ModSelectionTest::keystrokesRenderOnlyTheCommandLine()
 {
-    ModsTestTool tool({a});
+    StartedTool tool({a});
     tool.window->show();
     tool.tick(tool.form().listMP, a);
     QSignalSpy selectedModsChanges(tool.form().SelectedMods, &QPlainTextEdit::textChanged);
@@ -258,7 +258,7 @@ void ModSelectionTest::keystrokesRenderOnlyTheCommandLine()
 
 void ModSelectionTest::placeholderInOtherOptionsIsShownUnchanged()
 {
-    ModsTestTool tool({a});
+    StartedTool tool({a});
     tool.form().inputOtherCommands->setText(QStringLiteral("--log=%BinaryPath%.log"));
     QCOMPARE(appState().otherCommands, QStringLiteral("--log=%BinaryPath%.log"));
     QCOMPARE(tool.commandLine(), QStringLiteral("%BinaryPath% --log=%BinaryPath%.log"));
@@ -267,7 +267,7 @@ void ModSelectionTest::placeholderInOtherOptionsIsShownUnchanged()
 void ModSelectionTest::tickLeavesSelectedModsAtItsStartLikeAFullRendering()
 {
     const QStringList names = numberedNames(QStringLiteral("mod"), 200);
-    ModsTestTool tool(names);
+    StartedTool tool(names);
     tool.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(tool.window.get()));
     for (int i = 0; i < 150; ++i)
@@ -291,7 +291,7 @@ void ModSelectionTest::tickLeavesSelectedModsAtItsStartLikeAFullRendering()
 
 void ModSelectionTest::batchRendersOnceAtTheOutermostEnd()
 {
-    ModsTestTool tool({a, b}, {c}, {g});
+    StartedTool tool({a, b}, {c}, {g});
     tool.tick(tool.form().listSP, c);
     QSignalSpy selectedModsChanges(tool.form().SelectedMods, &QPlainTextEdit::textChanged);
     QSignalSpy commandLineChanges(tool.form().CurrentCommandLine, &QLineEdit::textChanged);
@@ -326,7 +326,7 @@ void ModSelectionTest::batchRendersOnceAtTheOutermostEnd()
 
 void ModSelectionTest::batchWithoutChangesLeavesTheViewsAlone()
 {
-    ModsTestTool tool({a});
+    StartedTool tool({a});
     tool.form().SelectedMods->setPlainText(QStringLiteral("sentinel"));
     {
         ModViewBatch batch(tool.form());
@@ -342,7 +342,7 @@ void ModSelectionTest::batchWithoutChangesLeavesTheViewsAlone()
 
 void ModSelectionTest::changesBehindTheHandlersAreRenderedInFull()
 {
-    ModsTestTool tool({a, b, c});
+    StartedTool tool({a, b, c});
     tool.tick(tool.form().listMP, a);
     // A flag set straight in the table, and a view overwritten by someone else: the next
     // change must still leave the views as a full rendering would.
@@ -367,7 +367,7 @@ void ModSelectionTest::namesTheDocumentSplitsAreRenderedAsAFullRenderingWould()
                             QStringLiteral("no\u00A0break.zip"),
                             QStringLiteral("\U0001F600.zip"),
                             QStringLiteral("plain.zip")};
-    ModsTestTool tool;
+    StartedTool tool;
     for (const QString &name : names)
         appState().modsMP.append(name);
     populateModLists(tool.form());
@@ -389,7 +389,7 @@ void ModSelectionTest::thousandsOfModsMatchTheDirectReading()
     // Thousands of files would cost more time than the test itself, so the tables are filled
     // directly and given their items by the same step start-up uses.
     const int perList = 2000;
-    ModsTestTool tool;
+    StartedTool tool;
     const QStringList stems{QStringLiteral("mp"), QStringLiteral("Camp"), QStringLiteral("gl")};
     ModTable *tables[] = {&appState().modsMP, &appState().modsSP, &appState().modsGlobal};
     for (int list = 0; list < 3; ++list) {

@@ -2,15 +2,12 @@
 // directly and loaded through the main window: the documented result or a clear message,
 // no crash, no hang, and the file itself never changed by reading it.
 
-#include "PlatformProbe.h"
 #include "ReliabilitySupport.h"
+#include "StartedTool.h"
 #include "SystemReasons.h"
-#include "TestAppFolder.h"
 #include "TreeItems.h"
 
 #include "app/AppState.h"
-#include "app/MainWindow.h"
-#include "app/MainWindowForm.h"
 #include "setfiles/SetFileFormat.h"
 
 #include <QDir>
@@ -62,34 +59,19 @@ QByteArray garbage(int size, quint32 seed)
 }
 
 // A started tool whose set-file list holds the given files.
-struct Tool {
+struct Tool : StartedTool {
     Tool(const QStringList &multiplay, const QList<QPair<QString, QByteArray>> &setFiles,
          const QStringList &setFolders = {})
-    {
-        folder.createReadyTool(multiplay);
-        for (const auto &file : setFiles)
-            folder.createSetFile(file.first, file.second);
-        for (const QString &name : setFolders)
-            writeBytes(setFilePath(name) + QStringLiteral("/inside.txt"), "keep");
-        window = std::make_unique<MainWindow>();
-    }
-
-    MainWindowForm &form() { return window->form(); }
-    void choose(const QString &name)
-    {
-        const QList<QListWidgetItem *> items =
-            form().listChooseSetting->findItems(name, Qt::MatchExactly);
-        QVERIFY(!items.isEmpty());
-        form().listChooseSetting->setCurrentItem(items.first());
-    }
-    QString setFilePath(const QString &name) const
-    {
-        return folder.setFilesDir() + QLatin1Char('/') + name;
-    }
-
-    PlatformProbe probe;
-    TestAppFolder folder;
-    std::unique_ptr<MainWindow> window;
+        : StartedTool([&](TestAppFolder &folder) {
+            folder.createReadyTool(multiplay);
+            for (const auto &file : setFiles)
+                folder.createSetFile(file.first, file.second);
+            for (const QString &name : setFolders)
+                writeBytes(folder.setFilesDir() + QLatin1Char('/') + name +
+                               QStringLiteral("/inside.txt"),
+                           "keep");
+        })
+    {}
 };
 } // namespace
 

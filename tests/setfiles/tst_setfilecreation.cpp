@@ -73,6 +73,8 @@ private slots:
     void createDialogEndsWithChosenCode();
     void nameDialogKeepsAcceptedName_data();
     void nameDialogKeepsAcceptedName();
+    void nameDialogEndsThroughTheStandardSlotsFirst_data();
+    void nameDialogEndsThroughTheStandardSlotsFirst();
     void everyRunMakesANewDialog();
 
     void createsBlankFile_data();
@@ -197,6 +199,33 @@ void SetFileCreationTest::nameDialogKeepsAcceptedName()
     });
     QCOMPARE(runSetNameDialog(&parent), code);
     QCOMPARE(appState().newSetName, newSetName);
+}
+
+void SetFileCreationTest::nameDialogEndsThroughTheStandardSlotsFirst_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QStringList>("namesWhenEnded");
+    QTest::newRow("ok") << int(QDialogButtonBox::Ok) << QStringList{"earlier", "typed"};
+    QTest::newRow("cancel") << int(QDialogButtonBox::Cancel) << QStringList{"earlier", "earlier"};
+}
+
+// The button box reaches accept() and reject() before the dialog's own slots: the dialog has
+// ended once, with the earlier name still kept, when its own slot ends it again.
+void SetFileCreationTest::nameDialogEndsThroughTheStandardSlotsFirst()
+{
+    QFETCH(int, button);
+    QFETCH(QStringList, namesWhenEnded);
+    PlatformProbe probe;
+    appState().newSetName = QStringLiteral("earlier");
+    SetName dialog;
+    dialog.findChild<QLineEdit *>(QStringLiteral("Name"))->setText(QStringLiteral("typed"));
+    QStringList names;
+    connect(&dialog, &QDialog::finished, this, [&names] { names << appState().newSetName; });
+    dialog.show();
+    dialog.findChild<QDialogButtonBox *>()
+        ->button(QDialogButtonBox::StandardButton(button))
+        ->click();
+    QCOMPARE(names, namesWhenEnded);
 }
 
 void SetFileCreationTest::everyRunMakesANewDialog()
