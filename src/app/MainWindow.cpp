@@ -5,6 +5,7 @@
 #include "config/GameConfigEditor.h"
 #include "locations/LocationStartup.h"
 #include "mods/GameLaunch.h"
+#include "mods/ModFindField.h"
 #include "mods/ModLists.h"
 #include "setfiles/SetFileCreation.h"
 #include "setfiles/SetFileList.h"
@@ -17,6 +18,7 @@ MainWindow::MainWindow(QWidget *parent)
 {
     ui->setupForm(this);
     addSetShortcutAction(*ui, this);
+    addModFindField(*ui, this);
     completed = runStartup();
 }
 
