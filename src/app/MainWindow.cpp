@@ -7,6 +7,7 @@
 #include "mods/GameLaunch.h"
 #include "mods/ModFindField.h"
 #include "mods/ModLists.h"
+#include "mods/ModUntick.h"
 #include "setfiles/SetFileCreation.h"
 #include "setfiles/SetFileList.h"
 #include "setfiles/SetFileNames.h"
@@ -18,6 +19,7 @@ MainWindow::MainWindow(QWidget *parent)
 {
     ui->setupForm(this);
     addSetShortcutAction(*ui, this);
+    addUntickActions(*ui);
     addModFindField(*ui, this);
     completed = runStartup();
 }
