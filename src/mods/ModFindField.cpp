@@ -4,6 +4,7 @@
 #include "mods/ModGroup.h"
 #include "mods/ModListFilter.h"
 #include "mods/ModLists.h"
+#include "mods/ModMatchCount.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -16,18 +17,9 @@
 #include <QTreeWidget>
 
 namespace {
-QString tr(const char *text)
+QString mainWindowText(const char *text)
 {
     return QCoreApplication::translate("MainWindow", text);
-}
-
-QString matchDescription(int shown)
-{
-    if (shown == 0)
-        return tr("No mod matches");
-    if (shown == 1)
-        return tr("1 mod matches");
-    return tr("%1 mods match").arg(shown);
 }
 
 // Keys in the field that mean "go to the matches": the arrows that walk a list and Return.
@@ -47,6 +39,7 @@ bool leadsIntoList(const QKeyEvent *key)
         return false;
     }
 }
+
 // Moves the current item without touching the highlight, which is the player's own.
 void makeCurrent(QTreeWidget *list, QTreeWidgetItem *item)
 {
@@ -71,7 +64,7 @@ ModFindField::ModFindField(MainWindowForm &form, QMainWindow *window)
     : QObject(window)
     , form(form)
 {
-    auto *find = new QAction(tr("Find Mods"), window);
+    auto *find = new QAction(mainWindowText("Find Mods"), window);
     find->setObjectName(QStringLiteral("actionFindMods"));
     find->setShortcut(QKeySequence::Find);
     find->setShortcutContext(Qt::WindowShortcut);
@@ -142,8 +135,8 @@ void ModFindField::makeField()
 {
     edit = new QLineEdit();
     edit->setObjectName(QStringLiteral("findMods"));
-    edit->setAccessibleName(tr("Find Mods"));
-    edit->setPlaceholderText(tr("Find Mods"));
+    edit->setAccessibleName(mainWindowText("Find Mods"));
+    edit->setPlaceholderText(mainWindowText("Find Mods"));
     edit->installEventFilter(this);
     connect(edit, &QLineEdit::textChanged, this, &ModFindField::applyFilter);
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), edit);
@@ -155,6 +148,7 @@ void ModFindField::makeField()
         inList->setContext(Qt::WidgetShortcut);
         inList->setEnabled(false);
         connect(inList, &QShortcut::activated, this, &ModFindField::close);
+        list->installEventFilter(this);
         connect(list, &QTreeWidget::currentItemChanged, this, [this, list] {
             if (filtered == list)
                 keepCurrentClearOfField();
@@ -217,15 +211,13 @@ void ModFindField::applyFilter()
     if (!isOpen())
         return;
     const ModListFilterResult result = filterModList(filtered, edit->text());
+    // The current mod stays what it is while the player types: moving it would tell a screen
+    // reader that the list has the keyboard. It moves when the list gets the keyboard.
     QTreeWidgetItem *current = filtered->currentItem();
-    // Space ticks the current item, so it must never be one the player cannot see.
-    if (current && current->isHidden()) {
-        current = result.firstShown;
-        makeCurrent(filtered, current);
-    }
-    if (current)
+    if (current && !current->isHidden()) {
         filtered->scrollToItem(current);
-    keepCurrentClearOfField();
+        keepCurrentClearOfField();
+    }
     describeMatches(result.shown);
 }
 
@@ -255,30 +247,55 @@ void ModFindField::keepCurrentClearOfField()
 
 void ModFindField::enterList()
 {
-    QTreeWidget *list = filtered;
+    filtered->setFocus(Qt::OtherFocusReason);
+}
+
+// Space ticks the current mod, so in a list with the keyboard it is never a hidden one.
+void ModFindField::showCurrentOnEntry(QTreeWidget *list)
+{
     QTreeWidgetItem *current = list->currentItem();
-    if (!current || current->isHidden())
+    if (list == filtered && (!current || current->isHidden()))
         makeCurrent(list, firstShownItem(list));
-    list->setFocus(Qt::OtherFocusReason);
 }
 
 bool ModFindField::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == edit && event->type() == QEvent::FocusIn)
-        focusLeftWithPage = false;
-    if (watched == edit && event->type() == QEvent::FocusOut)
-        focusLeftWithPage = isOpen() && !edit->isVisible();
-    if (watched == edit && event->type() == QEvent::KeyPress && isOpen() &&
-        leadsIntoList(static_cast<QKeyEvent *>(event))) {
-        enterList();
-        return true;
+    if (watched != edit) {
+        auto *list = qobject_cast<QTreeWidget *>(watched);
+        if (list && event->type() == QEvent::FocusIn)
+            showCurrentOnEntry(list);
+        return false;
     }
-    return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        focusLeftWithPage = false;
+        break;
+    case QEvent::FocusOut:
+        focusLeftWithPage = isOpen() && !edit->isVisible();
+        break;
+    case QEvent::KeyPress:
+        if (isOpen() && leadsIntoList(static_cast<QKeyEvent *>(event))) {
+            enterList();
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return false;
 }
 
+// The field's description tells the count to a reader that reads it with the field; a new
+// count comes as a new notification, so that a reader hears it while the player types.
 void ModFindField::describeMatches(int shown)
 {
-    edit->setAccessibleDescription(matchDescription(shown));
+    const int total = filtered->topLevelItemCount();
+    if (count && count->shown() == shown && count->total() == total)
+        return;
+    delete count;
+    count = new ModMatchCount(edit, shown, total);
+    edit->setAccessibleDescription(ModMatchCount::spokenCount(shown));
+    count->show();
 }
 
 ModFindField *addModFindField(MainWindowForm &form, QMainWindow *window)

@@ -4,6 +4,7 @@
 #include <QObject>
 
 class MainWindowForm;
+class ModMatchCount;
 class QAction;
 class QLineEdit;
 class QMainWindow;
@@ -11,8 +12,8 @@ class QShortcut;
 class QTreeWidget;
 
 // The find field of the mod lists. Ctrl+F on a page of mods opens it over the bottom edge of
-// that page's list; typing shows only the mods whose names contain the text, and a screen
-// reader hears how many match through the field's description. Escape closes it and shows
+// that page's list; typing shows only the mods whose names contain the text, and the field
+// shows how many match, which a screen reader hears. Escape closes it and shows
 // every mod again. Opening another page of mods filters that list instead; any other page
 // closes the field. The field is made at the first Ctrl+F, so until then the window holds
 // exactly the widgets of its form, and no widget of the form is ever moved, resized, hidden
@@ -48,12 +49,14 @@ private:
     void applyFilter();
     void showEveryMod(QTreeWidget *list);
     void enterList();
+    void showCurrentOnEntry(QTreeWidget *list);
     void keepCurrentClearOfField();
     void enableEscapeIn(QTreeWidget *list);
     void describeMatches(int shown);
 
     MainWindowForm &form;
     QLineEdit *edit = nullptr;
+    ModMatchCount *count = nullptr;
     QTreeWidget *filtered = nullptr;
     bool focusLeftWithPage = false;
     // Escape in a filtered list closes the field too; one shortcut per list, enabled while

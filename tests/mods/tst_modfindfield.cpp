@@ -2,7 +2,10 @@
 #include "ModsTestTool.h"
 #include "TreeItems.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QLabel>
+#include <QPointer>
 #include <QScrollBar>
 #include <QToolBox>
 #include <QtTest>
@@ -75,6 +78,7 @@ private slots:
     void noWidgetOfTheFormEverMoves();
     void typingShowsTheModsWhoseNamesHoldTheText_data();
     void typingShowsTheModsWhoseNamesHoldTheText();
+    void theCountIsHeardWhenItChanges();
     void ticksOfHiddenModsStayInTheViews();
     void everyModReturnsWithTheCurrentInView_data();
     void everyModReturnsWithTheCurrentInView();
@@ -217,6 +221,44 @@ void ModFindFieldTest::typingShowsTheModsWhoseNamesHoldTheText()
     QCOMPARE(field->accessibleDescription(), heard);
 }
 
+void ModFindFieldTest::theCountIsHeardWhenItChanges()
+{
+    ModsTestTool tool(
+        {QStringLiteral("alpha.zip"), QStringLiteral("alpine.zip"), QStringLiteral("bravo.zip")});
+    QVERIFY(modfind::showActive(*tool.window));
+    QLineEdit *field = modfind::pressFind(*tool.window);
+    QVERIFY(field);
+    // A screen reader keeps what it read of an object, so a new count comes as a new one.
+    struct Step {
+        QString key;
+        QString seen;
+        QString heard;
+        bool anew;
+    };
+    const Step steps[] = {{"a", "3 of 3", "3 mods match", false},
+                          {"l", "2 of 3", "2 mods match", true},
+                          {"p", "2 of 3", "2 mods match", false},
+                          {"h", "1 of 3", "1 mod matches", true},
+                          {"x", "0 of 3", "No mod matches", true}};
+    for (const Step &step : steps) {
+        const QPointer<QLabel> before = field->findChild<QLabel *>(QStringLiteral("findModsCount"));
+        modfind::type(field, step.key);
+        const QList<QLabel *> counts =
+            field->findChildren<QLabel *>(QStringLiteral("findModsCount"));
+        QCOMPARE(counts.size(), 1);
+        QLabel *count = counts.first();
+        QCOMPARE(count != before, step.anew);
+        QCOMPARE(count->text(), step.seen);
+        QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(count);
+        QCOMPARE(spoken->role(), QAccessible::Notification);
+        QCOMPARE(spoken->text(QAccessible::Name), step.heard);
+        QCOMPARE(field->accessibleDescription(), step.heard);
+        QVERIFY(count->isVisible());
+        // The text stops short of the count.
+        QVERIFY(field->width() - field->textMargins().right() <= count->geometry().left());
+    }
+}
+
 void ModFindFieldTest::ticksOfHiddenModsStayInTheViews()
 {
     ModsTestTool tool({QStringLiteral("a.zip"), QStringLiteral("b.zip"), QStringLiteral("c.zip")},
@@ -304,14 +346,18 @@ void ModFindFieldTest::keysTickOnlyShownMods()
     list->setFocus();
     list->setCurrentItem(itemNamed(list, QStringLiteral("bravo.zip")));
 
+    // Moving the current mod while the player types would tell a screen reader that the
+    // list has the keyboard.
+    QSignalSpy currentChanges(list, &QTreeWidget::currentItemChanged);
     QLineEdit *field = modfind::find(*tool.window, QStringLiteral("al"));
     QVERIFY(field);
     QCOMPARE(shownTexts(list), QStringList({"alder.zip", "alpha.zip", "walnut.zip"}));
-    // The current mod is hidden now; the first match takes its place, so that Space never
-    // ticks a mod the player cannot see.
-    QCOMPARE(list->currentItem()->text(0), QStringLiteral("alder.zip"));
+    QCOMPARE(currentChanges.size(), 0);
+    // The current mod is hidden now; once the list has the keyboard the first match takes
+    // its place, so that Space never ticks a mod the player cannot see.
     QTest::keyClick(field, Qt::Key_Down);
     QVERIFY(list->hasFocus());
+    QCOMPARE(list->currentItem()->text(0), QStringLiteral("alder.zip"));
     QTest::keyClick(list, Qt::Key_Space); // alder
     QTest::keyClick(list, Qt::Key_Down);
     QCOMPARE(list->currentItem()->text(0), QStringLiteral("alpha.zip"));
@@ -339,6 +385,14 @@ void ModFindFieldTest::keysTickOnlyShownMods()
     QTest::keyClick(tool.form().inputOtherCommands, Qt::Key_Tab, Qt::ShiftModifier);
     QTest::keyClick(field, Qt::Key_Tab, Qt::ShiftModifier);
     QVERIFY(list->hasFocus());
+
+    // Reaching the list by Shift+Tab does the same.
+    list->setCurrentItem(itemNamed(list, QStringLiteral("bravo.zip")), 0,
+                         QItemSelectionModel::NoUpdate);
+    QTest::keyClick(list, Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Tab, Qt::ShiftModifier);
+    QVERIFY(list->hasFocus());
+    QCOMPARE(list->currentItem()->text(0), QStringLiteral("alder.zip"));
 
     // With nothing shown there is no current mod for Space to tick.
     QTest::keyClick(list, Qt::Key_F, Qt::ControlModifier);
