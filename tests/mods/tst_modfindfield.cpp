@@ -197,8 +197,10 @@ void ModFindFieldTest::typingShowsTheModsWhoseNamesHoldTheText_data()
         << QStringList{"big pack.zip", "Modpack.7z", "pak.zip"} << "pack"
         << QStringList{"big pack.zip", "Modpack.7z"} << "2 mods match";
     QTest::newRow("pattern characters are plain")
-        << QStringList{"a*.zip", "ab.zip", "[1].pak", "1.pak"} << "*." << QStringList{"a*.zip"}
+        << QStringList{"a+.zip", "ab.zip", "[1].pak", "1.pak"} << "+." << QStringList{"a+.zip"}
         << "1 mod matches";
+    QTest::newRow("brackets are plain") << QStringList{"a+.zip", "ab.zip", "[1].pak", "1.pak"}
+                                        << "[1]" << QStringList{"[1].pak"} << "1 mod matches";
     QTest::newRow("a blank") << QStringList{"two words.zip", "one.zip"} << " "
                              << QStringList{"two words.zip"} << "1 mod matches";
     QTest::newRow("nothing") << QStringList{"a.zip", "b.zip"} << "zip2" << QStringList()
