@@ -5,7 +5,6 @@
 
 class MainWindowForm;
 class ModMatchCount;
-class QAction;
 class QLineEdit;
 class QMainWindow;
 class QShortcut;
@@ -19,8 +18,10 @@ class QTreeWidget;
 // exactly the widgets of its form, and no widget of the form is ever moved, resized, hidden
 // or disabled: the field only covers part of the list while it is open.
 //
-// It touches the lists' items only through QTreeWidgetItem::setHidden and by making an item
-// current; items that join a filtered list are filtered as they come.
+// It touches the lists' items only through QTreeWidgetItem::setHidden and by making the first
+// match current when a filtered list gets the keyboard; items that join a filtered list are
+// filtered as they come (the model's rowsInserted). It watches the lists' focus through an
+// event filter and gives each an Escape shortcut, enabled only while that list is filtered.
 class ModFindField : public QObject {
     Q_OBJECT
 
