@@ -171,12 +171,6 @@ ScreenReader::Node ScreenReader::find(const Node &root, const QString &role,
     });
 }
 
-ScreenReader::Node ScreenReader::findRole(const Node &root, const QString &role) const
-{
-    return findBelow(
-        root, [&](const QString &childRole, AtspiAccessible *) { return childRole == role; });
-}
-
 QString ScreenReader::name(const Node &node) const
 {
     return node ? nameOf(node.get()) : QString();

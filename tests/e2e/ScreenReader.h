@@ -32,8 +32,6 @@ public:
     // "menu item", ...) and this name; the items of lists and menus are not searched, so that
     // long lists cost nothing.
     Node find(const Node &root, const QString &role, const QString &name) const;
-    // The first object below the root with this role, whatever its name.
-    Node findRole(const Node &root, const QString &role) const;
 
     QString name(const Node &node) const;
     QString description(const Node &node) const;
