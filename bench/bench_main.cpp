@@ -14,6 +14,7 @@
 #include "platform/MessageBoxes.h"
 #include "setfiles/SetFileFormat.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -113,6 +114,72 @@ void printWindowStarts(const BenchGame &game)
     std::printf("window_ratio %.2f\n", times->toolMs / times->emptyWindowMs);
 }
 
+QAction *actionNamed(QWidget *widget, const char *name)
+{
+    for (QAction *action : widget->actions()) {
+        if (action->objectName() == QLatin1String(name))
+            return action;
+    }
+    qFatal("no action %s", name);
+}
+
+// One key at a time into the find field of the first list: narrowing, widening, hiding
+// every mod and showing every mod again.
+void printFindFigures(MainWindow &window)
+{
+    MainWindowForm &form = window.form();
+    actionNamed(&window, "actionFindMods")->trigger();
+    auto *field = window.findChild<QLineEdit *>(QStringLiteral("findMods"));
+    if (!field || !field->isVisible())
+        qFatal("Ctrl+F made no find field");
+    const std::vector<Qt::Key> keys{
+        Qt::Key_1,         Qt::Key_2,         Qt::Key_3,         Qt::Key_4, Qt::Key_Backspace,
+        Qt::Key_Backspace, Qt::Key_Backspace, Qt::Key_Backspace, Qt::Key_X, Qt::Key_Backspace};
+    std::vector<double> times;
+    for (const Qt::Key key : keys) {
+        times.push_back(millisecondsOf([&] {
+            QTest::keyClick(field, key);
+            settle();
+        }));
+    }
+    std::sort(times.begin(), times.end());
+    print("filter_ms", times.at(times.size() / 2));
+    print("filter_slowest_ms", times.back());
+
+    // A tick while most of the list is hidden.
+    QTest::keyClicks(field, QStringLiteral("12"));
+    settle();
+    QTreeWidgetItem *shown = nullptr;
+    for (int row = form.listMP->topLevelItemCount() / 2; !shown; ++row) {
+        if (!form.listMP->topLevelItem(row)->isHidden())
+            shown = form.listMP->topLevelItem(row);
+    }
+    print("filtered_tick_ms", medianMillisecondsOf(50, [&](int round) {
+              shown->setCheckState(0, round % 2 ? Qt::Checked : Qt::Unchecked);
+              settle();
+          }));
+    QTest::keyClick(field, Qt::Key_Escape);
+    settle();
+    if (form.listMP->topLevelItem(0)->isHidden() || field->isVisible())
+        qFatal("Escape left the find field open");
+}
+
+// "Untick All Mods" with every mod of the first list ticked.
+double measureUntickAll(MainWindow &window)
+{
+    MainWindowForm &form = window.form();
+    const int modsPerFolder = form.listMP->topLevelItemCount();
+    if (appState().modsMP.tickedCount() != modsPerFolder)
+        qFatal("%d mods are ticked before unticking", appState().modsMP.tickedCount());
+    const double ms = millisecondsOf([&] {
+        actionNamed(form.listMP, "actionUntickAllMods")->trigger();
+        settle();
+    });
+    if (appState().modsMP.tickedCount() != 0 || !form.SelectedMods->toPlainText().isEmpty())
+        qFatal("unticking all left mods ticked");
+    return ms;
+}
+
 double peakResidentMegabytes()
 {
     struct rusage usage {};
@@ -182,6 +249,9 @@ int main(int argc, char *argv[])
           }));
     if (appState().loadedMP.size() != modsPerFolder)
         qFatal("the set file held %d names", int(appState().loadedMP.size()));
+
+    printFindFigures(*window);
+    print("untick_all_ms", measureUntickAll(*window));
 
     print("ini_ms", measureIni(game));
     print("peak_rss_mb", peakResidentMegabytes());

@@ -28,7 +28,10 @@ BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-d
     fonts-liberation)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # libglib2.0-bin brings gio, GLib's own launcher, which opens the desktop shortcuts the tool makes.
-E2E_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick desktop-file-utils libglib2.0-bin)
+# A test reads the window as a screen reader does: through the AT-SPI library (libatspi2.0-dev)
+# on the accessibility bus (at-spi2-core) of a D-Bus session of its own (dbus-daemon).
+E2E_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick desktop-file-utils libglib2.0-bin
+    at-spi2-core dbus-daemon libatspi2.0-dev)
 BENCH_PACKAGES=(xvfb xauth libxcb1-dev)
 # The Windows build: the MinGW-w64 cross compiler, Qt's host tools for the Windows Qt, and Wine
 # to run the Windows programs.

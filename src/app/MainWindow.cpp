@@ -5,7 +5,9 @@
 #include "config/GameConfigEditor.h"
 #include "locations/LocationStartup.h"
 #include "mods/GameLaunch.h"
+#include "mods/ModFindField.h"
 #include "mods/ModLists.h"
+#include "mods/ModUntick.h"
 #include "setfiles/SetFileCreation.h"
 #include "setfiles/SetFileList.h"
 #include "setfiles/SetFileNames.h"
@@ -17,6 +19,8 @@ MainWindow::MainWindow(QWidget *parent)
 {
     ui->setupUi(this);
     addSetShortcutAction(*ui, this);
+    addUntickActions(*ui);
+    addModFindField(*ui, this);
     completed = runStartup();
 }
 

@@ -1,0 +1,26 @@
+#include "mods/ModListFilter.h"
+
+#include <QString>
+#include <QTreeWidget>
+
+bool modNameMatches(const QString &name, const QString &text)
+{
+    return name.toCaseFolded().contains(text.toCaseFolded());
+}
+
+ModListFilterResult filterModList(QTreeWidget *list, const QString &text)
+{
+    const QString folded = text.toCaseFolded();
+    ModListFilterResult result;
+    const int count = list->topLevelItemCount();
+    for (int row = 0; row < count; ++row) {
+        QTreeWidgetItem *item = list->topLevelItem(row);
+        const bool matches = item->text(0).toCaseFolded().contains(folded);
+        // Each change relays the list out later; unchanged items cost only the question.
+        if (item->isHidden() == matches)
+            item->setHidden(!matches);
+        if (matches && result.shown++ == 0)
+            result.firstShown = item;
+    }
+    return result;
+}

@@ -1,0 +1,58 @@
+#include "mods/ModUntick.h"
+
+#include "app/ListContextMenu.h"
+#include "app/MainWindowForm.h"
+#include "mods/ModGroup.h"
+#include "mods/ModLists.h"
+#include "mods/ModViewBatch.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QTreeWidget>
+
+namespace {
+// Through the items, as a click would untick them, so that the list's own change signal
+// brings the table up to date; the batch renders the views once at the end.
+void untickItems(QTreeWidget *list)
+{
+    const int count = list->topLevelItemCount();
+    for (int row = 0; row < count; ++row) {
+        QTreeWidgetItem *item = list->topLevelItem(row);
+        if (item->checkState(0) != Qt::Unchecked)
+            item->setCheckState(0, Qt::Unchecked);
+    }
+}
+
+QAction *newAction(QTreeWidget *list, const char *text, const char *objectName)
+{
+    auto *action = new QAction(QCoreApplication::translate("MainWindow", text), list);
+    action->setObjectName(QLatin1String(objectName));
+    addContextMenuAction(list, action);
+    return action;
+}
+} // namespace
+
+void addUntickActions(MainWindowForm &form)
+{
+    for (const ModGroupFacts &group : modGroups) {
+        QTreeWidget *list = modList(form, group);
+        QAction *inList = newAction(list, "Untick All in This List", "actionUntickAllInList");
+        QObject::connect(inList, &QAction::triggered, list,
+                         [&form, &group] { untickAllInList(form, group); });
+        QAction *all = newAction(list, "Untick All Mods", "actionUntickAllMods");
+        QObject::connect(all, &QAction::triggered, list, [&form] { untickAllMods(form); });
+    }
+}
+
+void untickAllInList(MainWindowForm &form, const ModGroupFacts &group)
+{
+    ModViewBatch batch(form);
+    untickItems(modList(form, group));
+}
+
+void untickAllMods(MainWindowForm &form)
+{
+    ModViewBatch batch(form);
+    for (const ModGroupFacts &group : modGroups)
+        untickItems(modList(form, group));
+}
