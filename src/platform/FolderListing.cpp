@@ -1,12 +1,67 @@
 #include "platform/FolderListing.h"
 
+#ifdef Q_OS_LINUX
+#include <QFile>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#else
 #include <QDirIterator>
+#endif
 
 #include <algorithm>
 #include <vector>
 
 namespace platform {
 namespace {
+#ifdef Q_OS_LINUX
+// What QDir::Files keeps: plain files, and links whose target exists and is no folder; not
+// folders, nor the FIFOs, sockets and devices that Qt counts as system entries. Only where the
+// folder read does not tell a plain file is the entry itself asked.
+bool countsAsFile(int folder, const dirent &entry)
+{
+    if (entry.d_type == DT_REG)
+        return true;
+    if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN)
+        return false;
+    struct stat status {};
+    if (fstatat(folder, entry.d_name, &status, AT_SYMLINK_NOFOLLOW) != 0)
+        return false;
+    if (S_ISREG(status.st_mode))
+        return true;
+    return S_ISLNK(status.st_mode) && fstatat(folder, entry.d_name, &status, 0) == 0 &&
+           !S_ISDIR(status.st_mode);
+}
+
+// Reading the folder itself takes a third of the time Qt's folder iterator takes, which makes
+// a QFileInfo of every entry; with tens of thousands of mods that is most of the start-up.
+QStringList visiblePlainFileNames(const QString &folderPath)
+{
+    DIR *folder = opendir(QFile::encodeName(folderPath).constData());
+    if (!folder)
+        return {};
+    QStringList names;
+    while (const dirent *entry = readdir(folder)) {
+        if (entry->d_name[0] != '.' && countsAsFile(dirfd(folder), *entry))
+            names.append(QFile::decodeName(entry->d_name));
+    }
+    closedir(folder);
+    return names;
+}
+#else
+QStringList visiblePlainFileNames(const QString &folderPath)
+{
+    QStringList names;
+    QDirIterator it(folderPath, QDir::Files);
+    while (it.hasNext()) {
+        it.next();
+        names.append(it.fileName());
+    }
+    return names;
+}
+#endif
+
 struct ListedFile {
     QString sortKey;
     QString name;
@@ -26,27 +81,31 @@ QString lowerCase(const QString &name)
     }
     return lower;
 }
-} // namespace
 
 // Sorted as QDir sorts by name ignoring case, by the lower case compared code unit by code
 // unit, but with each lower case made once instead of at every comparison. The same
-// comparisons over the names in the same order give the same order, ties included.
-QStringList listPlainFiles(const QString &folderPath)
+// comparisons over the names in the order the folder gives them give the same order, ties
+// included.
+QStringList sortedIgnoringCase(const QStringList &listed)
 {
     std::vector<ListedFile> files;
-    QDirIterator it(folderPath.isEmpty() ? QStringLiteral(".") : folderPath, QDir::Files);
-    while (it.hasNext()) {
-        it.next();
-        QString name = it.fileName();
-        files.push_back(ListedFile{lowerCase(name), std::move(name)});
-    }
+    files.reserve(std::size_t(listed.size()));
+    for (const QString &name : listed)
+        files.push_back(ListedFile{lowerCase(name), name});
     std::sort(files.begin(), files.end(),
               [](const ListedFile &a, const ListedFile &b) { return a.sortKey < b.sortKey; });
     QStringList names;
-    names.reserve(qsizetype(files.size()));
+    names.reserve(listed.size());
     for (ListedFile &file : files)
         names.append(std::move(file.name));
     return names;
+}
+} // namespace
+
+QStringList listPlainFiles(const QString &folderPath)
+{
+    return sortedIgnoringCase(
+        visiblePlainFileNames(folderPath.isEmpty() ? QStringLiteral(".") : folderPath));
 }
 
 } // namespace platform

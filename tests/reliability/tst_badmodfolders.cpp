@@ -298,8 +298,8 @@ void BadModFoldersTest::listingKeepsQtsFilesAndOrder_data()
     QTest::newRow("path through a dot") << "/./";
 }
 
-// The listing sorts for itself; it must keep exactly the files Qt's listing keeps, in exactly
-// its order.
+// The listing reads the folder and sorts for itself; it must keep exactly the files Qt's listing
+// keeps, in exactly its order.
 void BadModFoldersTest::listingKeepsQtsFilesAndOrder()
 {
 #ifndef Q_OS_LINUX
