@@ -134,10 +134,10 @@ void modItemChanged(MainWindowForm &form, ModTable &table, QTreeWidgetItem *item
         renderViews(form);
         return;
     }
-    const int line = selectedModsLine(table, index);
     table.setTicked(index, ticked);
+    // Finding the line walks the tables, which a batch of thousands of ticks must not do for each.
     if (!ModViewBatch::deferSelectedMods() &&
-        !patchSelectedMods(form.SelectedMods, line, name, ticked))
+        !patchSelectedMods(form.SelectedMods, selectedModsLine(table, index), name, ticked))
         refreshSelectedMods(form);
     if (!ModViewBatch::deferCommandLine())
         refreshCommandLine(form);
