@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/AppState.h"
+#include "app/LiveLists.h"
 #include "app/MainWindowForm.h"
 #include "config/GameConfigEditor.h"
 #include "locations/LocationStartup.h"
@@ -18,10 +19,13 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupForm(this);
     addSetShortcutAction(*ui, this);
     completed = runStartup();
+    if (completed)
+        liveLists = new LiveLists(*ui, this);
 }
 
 MainWindow::~MainWindow()
 {
+    delete liveLists;
     delete ui;
 }
 
@@ -74,6 +78,8 @@ void MainWindow::on_buttonCreateSetting_clicked()
 void MainWindow::on_ChangePaths_clicked()
 {
     changeLocations(this);
+    if (liveLists)
+        liveLists->followModFolder();
 }
 
 void MainWindow::on_inputOtherCommands_textChanged(const QString &text)

@@ -11,10 +11,11 @@ struct ListedFile {
     QString sortKey;
     QString name;
 };
+} // namespace
 
 // The lower case QString::toLower() gives, made by hand for plain ASCII names, the usual kind of
 // mod name, which takes a fraction of the time.
-QString lowerCase(const QString &name)
+QString listingOrderKey(const QString &name)
 {
     QString lower = name;
     for (QChar &character : lower) {
@@ -26,7 +27,6 @@ QString lowerCase(const QString &name)
     }
     return lower;
 }
-} // namespace
 
 // Sorted as QDir sorts by name ignoring case, by the lower case compared code unit by code
 // unit, but with each lower case made once instead of at every comparison. The same
@@ -38,7 +38,7 @@ QStringList listPlainFiles(const QString &folderPath)
     while (it.hasNext()) {
         it.next();
         QString name = it.fileName();
-        files.push_back(ListedFile{lowerCase(name), std::move(name)});
+        files.push_back(ListedFile{listingOrderKey(name), std::move(name)});
     }
     std::sort(files.begin(), files.end(),
               [](const ListedFile &a, const ListedFile &b) { return a.sortKey < b.sortKey; });
