@@ -7,6 +7,7 @@
 #include "locations/LocationStartup.h"
 #include "mods/GameLaunch.h"
 #include "mods/ModLists.h"
+#include "setfiles/MissingModsNotice.h"
 #include "setfiles/SetFileCreation.h"
 #include "setfiles/SetFileList.h"
 #include "setfiles/SetFileNames.h"
@@ -57,7 +58,8 @@ void MainWindow::on_listChooseSetting_currentItemChanged(QListWidgetItem *curren
 
 void MainWindow::on_buttonLoadSetting_clicked()
 {
-    loadChosenSetFile(*ui, this);
+    if (loadChosenSetFile(*ui, this))
+        nameMissingMods(this, appState().selectedSetFile);
 }
 
 void MainWindow::on_buttonDeleteSetting_clicked()

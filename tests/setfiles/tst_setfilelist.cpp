@@ -137,7 +137,14 @@ void SetFileListTest::loadTicksNamedModsAndTakesOtherOptions()
     QCOMPARE(tool.form().CurrentCommandLine->text(),
              QStringLiteral("%BinaryPath% --mod_mp=a.zip --mod_mp=c.zip --mod_ca=s.zip --mod=h.zip "
                             "-windowed -x"));
-    QVERIFY(tool.probe.messages.isEmpty());
+    QCOMPARE(tool.probe.messages.size(), 1);
+    QCOMPARE(tool.probe.messages.first().kind, platform::MessageKind::Information);
+    QCOMPARE(tool.probe.messages.first().title, QStringLiteral("Halvane v5"));
+    QCOMPARE(tool.probe.messages.first().text,
+             QStringLiteral("The set A.set names mods that the mod folder does not hold, so they "
+                            "were not ticked:\n\nMultiplayer & Skimish Mods:\n    nowhere.zip\n"
+                            "    B.ZIP\nGlobal Mods:\n    a.zip\n\nSaving the settings to this set "
+                            "would leave them out."));
 }
 
 void SetFileListTest::loadKeepsEarlierTicks()
@@ -155,6 +162,7 @@ void SetFileListTest::loadKeepsEarlierTicks()
     QCOMPARE(checkedItems(tool.form().listMP), (QStringList{"a.zip", "b.zip"}));
     QCOMPARE(checkedItems(tool.form().listGlobal), QStringList{"g.zip"});
     QCOMPARE(tool.form().SelectedMods->toPlainText(), QStringLiteral("a.zip\nb.zip\ng.zip\n"));
+    QVERIFY(tool.probe.messages.isEmpty()); // every mod of both sets is there
 }
 
 void SetFileListTest::loadDoesNotReapplyEarlierSets()
