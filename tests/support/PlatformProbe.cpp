@@ -5,11 +5,15 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QTest>
 
 PlatformProbe::PlatformProbe()
+    : dataHomeWasSet(qEnvironmentVariableIsSet("XDG_DATA_HOME"))
+    , previousDataHome(qgetenv("XDG_DATA_HOME"))
 {
     resetAppState();
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.path()));
     platform::setMessageHandler([this](QWidget *parent, const platform::MessageRecord &message) {
         messages.append(message);
         if (onMessage)
@@ -61,5 +65,9 @@ PlatformProbe::~PlatformProbe()
     platform::setProcessExitHandler({});
     platform::setFileDialogHandler({});
     platform::setDetachedStartHandler({});
+    if (dataHomeWasSet)
+        qputenv("XDG_DATA_HOME", previousDataHome);
+    else
+        qunsetenv("XDG_DATA_HOME");
     resetAppState();
 }

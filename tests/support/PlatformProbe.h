@@ -4,7 +4,9 @@
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 
+#include <QByteArray>
 #include <QList>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QVector>
 
@@ -15,8 +17,9 @@ class QWidget;
 
 // Takes the place of everything a test must not really do: message boxes are recorded
 // instead of shown, a process exit is recorded instead of ending the test runner, file
-// dialogs are answered from a queue, and starts are recorded (and, unless a fake outcome
-// is set, really carried out). It also empties the tool's shared state.
+// dialogs are answered from a queue, and starts are recorded (and, unless a fake outcome is set,
+// really carried out). Files moved to the trash land in a trash of its own (on Linux; Windows has
+// one trash for all). It also empties the tool's shared state.
 class PlatformProbe {
 public:
     PlatformProbe();
@@ -45,6 +48,10 @@ public:
 
 private:
     void closeForgottenDialog();
+
+    QTemporaryDir dataHome;
+    bool dataHomeWasSet;
+    QByteArray previousDataHome;
 
     // A modal dialog that no test answers would block the runner until its time-out; this
     // closes it after a while and fails the test instead.
