@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "app/LiveLists.h"
 #include "app/MainWindowForm.h"
+#include "app/OpenFolderActions.h"
 #include "config/GameConfigEditor.h"
 #include "locations/LocationStartup.h"
 #include "mods/GameLaunch.h"
@@ -19,6 +20,7 @@ MainWindow::MainWindow(QWidget *parent)
 {
     ui->setupForm(this);
     addSetShortcutAction(*ui, this);
+    addOpenFolderActions(*ui, this);
     completed = runStartup();
     if (completed)
         liveLists = new LiveLists(*ui, this);

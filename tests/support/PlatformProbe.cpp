@@ -1,6 +1,7 @@
 #include "PlatformProbe.h"
 
 #include "app/AppState.h"
+#include "platform/FolderOpener.h"
 #include "platform/ProcessExit.h"
 
 #include <QApplication>
@@ -29,6 +30,10 @@ PlatformProbe::PlatformProbe()
         if (fileDialogAnswers.isEmpty())
             return platform::FileDialogAnswer{};
         return fileDialogAnswers.takeFirst();
+    });
+    platform::setFolderOpenHandler([this](const QString &path) {
+        openedFolders.append(path);
+        return foldersOpen;
     });
     platform::setDetachedStartHandler([this](const platform::DetachedStartRequest &request) {
         starts.append(request);
@@ -65,6 +70,7 @@ PlatformProbe::~PlatformProbe()
     platform::setProcessExitHandler({});
     platform::setFileDialogHandler({});
     platform::setDetachedStartHandler({});
+    platform::setFolderOpenHandler({});
     if (dataHomeWasSet)
         qputenv("XDG_DATA_HOME", previousDataHome);
     else

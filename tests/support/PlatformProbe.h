@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QVector>
@@ -17,9 +18,10 @@ class QWidget;
 
 // Takes the place of everything a test must not really do: message boxes are recorded
 // instead of shown, a process exit is recorded instead of ending the test runner, file
-// dialogs are answered from a queue, and starts are recorded (and, unless a fake outcome is set,
-// really carried out). Files moved to the trash land in a trash of its own (on Linux; Windows has
-// one trash for all). It also empties the tool's shared state.
+// dialogs are answered from a queue, folders to open are only recorded, and starts are
+// recorded (and, unless a fake outcome is set, really carried out). Files moved to the trash land
+// in a trash of its own (on Linux; Windows has one trash for all). It also empties the tool's
+// shared state.
 class PlatformProbe {
 public:
     PlatformProbe();
@@ -41,6 +43,10 @@ public:
     QList<platform::FileDialogAnswer> fileDialogAnswers;
     // Runs with each prepared file dialog before it is answered, to inspect it.
     std::function<void(QFileDialog *)> onFileDialog;
+
+    // Folders the desktop was asked to open, and whether it can.
+    QStringList openedFolders;
+    bool foldersOpen = true;
 
     // When set, starts are only recorded and give this outcome.
     bool fakeStarts = false;
