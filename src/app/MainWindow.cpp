@@ -7,6 +7,7 @@
 #include "config/GameConfigEditor.h"
 #include "locations/LocationStartup.h"
 #include "mods/GameLaunch.h"
+#include "mods/ModDropTarget.h"
 #include "mods/ModLists.h"
 #include "setfiles/MissingModsNotice.h"
 #include "setfiles/SetFileCreation.h"
@@ -21,6 +22,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupForm(this);
     addSetShortcutAction(*ui, this);
     addOpenFolderActions(*ui, this);
+    ModDropTarget::addToModLists(*ui, this);
     completed = runStartup();
     if (completed)
         liveLists = new LiveLists(*ui, this);
