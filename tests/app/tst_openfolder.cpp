@@ -1,3 +1,4 @@
+#include "RunsUnderWine.h"
 #include "StartedTool.h"
 
 #include "platform/FolderOpener.h"
@@ -25,8 +26,6 @@ void OpenFolderTest::openFolderShowsTheListsFolder_data()
     const QString cannot = QStringLiteral("The desktop cannot open the folder %1.");
     QTest::newRow("multiplayer") << "listMP"
                                  << "/game/mods/multiplay" << false << false << true << "";
-    QTest::newRow("global") << "listGlobal"
-                            << "/game/mods/global" << false << false << true << "";
     QTest::newRow("set files, made first") << "listChooseSetting"
                                            << "/app/Set Files" << true << false << true << "";
     QTest::newRow("desktop cannot open it")
@@ -51,6 +50,8 @@ void OpenFolderTest::openFolderShowsTheListsFolder()
     QFETCH(QString, message);
     StartedTool tool;
     const QString path = tool.folder.root() + folder;
+    if (removed && runsUnderWine() && list != QLatin1String("listChooseSetting"))
+        QSKIP("Wine keeps a watched folder that was removed for as long as it is watched");
     if (removed)
         QVERIFY(QDir(path).removeRecursively());
     tool.probe.foldersOpen = message.isEmpty();

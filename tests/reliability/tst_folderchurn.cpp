@@ -23,24 +23,6 @@
 
 #include <random>
 
-namespace {
-QStringList setListTexts(const QListWidget *list)
-{
-    QStringList texts;
-    for (int row = 0; row < list->count(); ++row)
-        texts << list->item(row)->text();
-    return texts;
-}
-
-QStringList tableNames(const ModTable &table)
-{
-    QStringList names;
-    for (const ModEntry &entry : table)
-        names << entry.name;
-    return names;
-}
-} // namespace
-
 class FolderChurnTest : public QObject {
     Q_OBJECT
 
@@ -109,14 +91,19 @@ void FolderChurnTest::churnedFoldersEndListedExactly()
 
     QTRY_COMPARE_WITH_TIMEOUT(itemTexts(form.listMP), listModFileNames(mods), 20000);
     refreshSetFileNames();
-    QTRY_COMPARE_WITH_TIMEOUT(setListTexts(form.listChooseSetting), appState().setFileNames, 20000);
-    QCOMPARE(tableNames(appState().modsMP), itemTexts(form.listMP));
+    const QStringList setFiles = appState().setFileNames;
+    QTRY_VERIFY_WITH_TIMEOUT(form.listChooseSetting->count() == setFiles.size(), 20000);
+    QStringList tableNames;
     QStringList ticked;
     for (const ModEntry &entry : appState().modsMP) {
+        tableNames << entry.name;
         if (entry.ticked)
             ticked << entry.name;
     }
+    QCOMPARE(tableNames, itemTexts(form.listMP));
     QCOMPARE(checkedItems(form.listMP), ticked);
+    for (int row = 0; row < form.listChooseSetting->count(); ++row)
+        QCOMPARE(form.listChooseSetting->item(row)->text(), setFiles.at(row));
     QCOMPARE(form.SelectedMods->toPlainText(), composeSelectedMods());
     QCOMPARE(form.CurrentCommandLine->text(), composeCommandLine());
     const QListWidgetItem *current = form.listChooseSetting->currentItem();
