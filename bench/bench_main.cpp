@@ -5,6 +5,7 @@
 #include "WindowStarts.h"
 
 #include "app/AppState.h"
+#include "app/LiveLists.h"
 #include "app/MainWindow.h"
 #include "app/MainWindowForm.h"
 #include "ini/IniFile.h"
@@ -22,6 +23,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -99,6 +101,39 @@ double measureIni(const BenchGame &game)
     if (found != 10000)
         qFatal("INI lookups found %d of 10000 keys", found);
     return ms;
+}
+
+// From the end of the settling wait after a mod file was added until the window shows it in
+// its list: the listing, the patch of table and list, and the painting. Each round adds one more
+// file among the others.
+double measureRescan(MainWindow &window, const BenchGame &game, int modsPerFolder)
+{
+    auto *lists = window.findChild<LiveLists *>();
+    const QString folder = game.modFolder() + QStringLiteral("/multiplay");
+    QElapsedTimer timer;
+    QObject::connect(lists, &LiveLists::relistStarted, [&](const QString &listed) {
+        if (listed == folder)
+            timer.start();
+    });
+    std::vector<double> times;
+    for (int round = 0; round < 7; ++round) {
+        QSignalSpy relisted(lists, &LiveLists::relisted);
+        QFile file(folder + QStringLiteral("/%1 added.zip").arg(BenchGame::modName(round * 997)));
+        if (!file.open(QIODevice::WriteOnly))
+            qFatal("cannot write %s", qPrintable(file.fileName()));
+        file.close();
+        while (!relisted.contains(QVariantList{folder}))
+            if (!relisted.wait(10000))
+                qFatal("the new mod file was never listed");
+        window.repaint();
+        settle();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+        const int shown = window.form().listMP->topLevelItemCount();
+        if (shown != modsPerFolder + round + 1)
+            qFatal("the list holds %d mods", shown);
+    }
+    std::sort(times.begin(), times.end());
+    return times.at(times.size() / 2);
 }
 
 // Without an X server (run-bench provides one) the two figures are left out.
@@ -237,6 +272,8 @@ int main(int argc, char *argv[])
               QTest::keyClick(form.inputOtherCommands, Qt::Key_A);
               settle();
           }));
+
+    print("rescan_ms", measureRescan(*window, game, modsPerFolder));
 
     const QString setPath = game.scratchFile(QStringLiteral("written.set"));
     print("set_write_ms", millisecondsOf([&] {

@@ -1,13 +1,17 @@
 #include "app/MainWindow.h"
 
 #include "app/AppState.h"
+#include "app/LiveLists.h"
 #include "app/MainWindowForm.h"
+#include "app/OpenFolderActions.h"
 #include "config/GameConfigEditor.h"
 #include "locations/LocationStartup.h"
 #include "mods/GameLaunch.h"
+#include "mods/ModDropTarget.h"
 #include "mods/ModFindField.h"
 #include "mods/ModLists.h"
 #include "mods/ModUntick.h"
+#include "setfiles/MissingModsNotice.h"
 #include "setfiles/SetFileCreation.h"
 #include "setfiles/SetFileList.h"
 #include "setfiles/SetFileNames.h"
@@ -21,11 +25,16 @@ MainWindow::MainWindow(QWidget *parent)
     addSetShortcutAction(*ui, this);
     addUntickActions(*ui);
     addModFindField(*ui, this);
+    addOpenFolderActions(*ui, this);
+    ModDropTarget::addToModLists(*ui, this);
     completed = runStartup();
+    if (completed)
+        liveLists = new LiveLists(*ui, this);
 }
 
 MainWindow::~MainWindow()
 {
+    delete liveLists;
     delete ui;
 }
 
@@ -57,7 +66,8 @@ void MainWindow::on_listChooseSetting_currentItemChanged(QListWidgetItem *curren
 
 void MainWindow::on_buttonLoadSetting_clicked()
 {
-    loadChosenSetFile(*ui, this);
+    if (loadChosenSetFile(*ui, this))
+        nameMissingMods(this, appState().selectedSetFile);
 }
 
 void MainWindow::on_buttonDeleteSetting_clicked()
@@ -78,6 +88,8 @@ void MainWindow::on_buttonCreateSetting_clicked()
 void MainWindow::on_ChangePaths_clicked()
 {
     changeLocations(this);
+    if (liveLists)
+        liveLists->followModFolder();
 }
 
 void MainWindow::on_inputOtherCommands_textChanged(const QString &text)

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+class LiveLists;
 class MainWindowForm;
 class QListWidgetItem;
 class QTreeWidgetItem;
@@ -40,4 +41,6 @@ private:
 
     MainWindowForm *ui;
     bool completed = false;
+    // Follows the folders once start-up has read them.
+    LiveLists *liveLists = nullptr;
 };

@@ -14,6 +14,12 @@ void ModTable::clear()
     indexedCount = 0;
 }
 
+void ModTable::assign(QVector<ModEntry> newEntries)
+{
+    clear();
+    entries = std::move(newEntries);
+}
+
 int ModTable::indexOf(const QString &name) const
 {
     for (; indexedCount < entries.size(); ++indexedCount) {

@@ -19,6 +19,15 @@ QStringList listModFileNames(const QString &folderPath)
     return names;
 }
 
+bool isListableModName(const QString &name)
+{
+#ifndef Q_OS_WIN
+    if (name.startsWith(QLatin1Char('.')))
+        return false;
+#endif
+    return !holdsLineBreak(name);
+}
+
 ModFolderScan scanModSubfolders(const QString &modFolderPath)
 {
     for (const ModGroupFacts &group : modGroups) {

@@ -23,3 +23,7 @@ ModFolderScan scanModSubfolders(const QString &modFolderPath);
 // Names holding a line break are left out: a set file keeps one name per line, so such a
 // name could never be stored or read back intact.
 QStringList listModFileNames(const QString &folderPath);
+
+// Whether a plain file of this name in a subfolder is listed as a mod: it holds no line break and
+// is not hidden by its name.
+bool isListableModName(const QString &name);

@@ -167,3 +167,18 @@ void refreshCommandLine(MainWindowForm &form)
 {
     form.CurrentCommandLine->setText(composeCommandLine());
 }
+
+QList<QTreeWidgetItem *> makeModItems(const QStringList &names)
+{
+    const std::unique_ptr<QTreeWidgetItem> unnamed(uncheckedItem());
+    QList<QTreeWidgetItem *> items;
+    items.reserve(names.size());
+    for (const QString &name : names)
+        items.append(namedCopy(*unnamed, name));
+    return items;
+}
+
+void appendModItems(QTreeWidget *list, const QList<QTreeWidgetItem *> &items)
+{
+    addRememberingRows(list, items);
+}

@@ -2,6 +2,9 @@
 
 #include "mods/ModViewBatch.h"
 
+#include <QList>
+#include <QStringList>
+
 class MainWindowForm;
 struct ModGroupFacts;
 class QTreeWidget;
@@ -26,6 +29,12 @@ void populateModLists(MainWindowForm &form);
 // open a ModViewBatch.
 void modItemChanged(MainWindowForm &form, ModTable &table, QTreeWidgetItem *item, int column);
 void otherCommandsChanged(MainWindowForm &form, const QString &text);
+
+// Checkable, unticked items for these names, not yet in a list; and their joining the end of a
+// list so that the list knows the row of each at once, which keeps later changes of any item
+// from searching the list for it.
+QList<QTreeWidgetItem *> makeModItems(const QStringList &names);
+void appendModItems(QTreeWidget *list, const QList<QTreeWidgetItem *> &items);
 
 // Render both views, or each of them, afresh from the tables; inside a batch, at its end.
 void renderViews(MainWindowForm &form);

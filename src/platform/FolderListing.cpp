@@ -66,10 +66,11 @@ struct ListedFile {
     QString sortKey;
     QString name;
 };
+} // namespace
 
 // The lower case QString::toLower() gives, made by hand for plain ASCII names, the usual kind of
 // mod name, which takes a fraction of the time.
-QString lowerCase(const QString &name)
+QString listingOrderKey(const QString &name)
 {
     QString lower = name;
     for (QChar &character : lower) {
@@ -82,6 +83,7 @@ QString lowerCase(const QString &name)
     return lower;
 }
 
+namespace {
 // Sorted as QDir sorts by name ignoring case, by the lower case compared code unit by code
 // unit, but with each lower case made once instead of at every comparison. The same
 // comparisons over the names in the order the folder gives them give the same order, ties
@@ -91,7 +93,7 @@ QStringList sortedIgnoringCase(const QStringList &listed)
     std::vector<ListedFile> files;
     files.reserve(std::size_t(listed.size()));
     for (const QString &name : listed)
-        files.push_back(ListedFile{lowerCase(name), name});
+        files.push_back(ListedFile{listingOrderKey(name), name});
     std::sort(files.begin(), files.end(),
               [](const ListedFile &a, const ListedFile &b) { return a.sortKey < b.sortKey; });
     QStringList names;

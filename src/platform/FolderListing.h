@@ -11,4 +11,7 @@ namespace platform {
 // it points to exists and is no folder. A folder that cannot be read gives no names.
 QStringList listPlainFiles(const QString &folderPath);
 
+// What the listings order names by: a name comes before another when its key is less.
+QString listingOrderKey(const QString &name);
+
 } // namespace platform

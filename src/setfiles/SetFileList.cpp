@@ -6,11 +6,13 @@
 #include "mods/ModGroup.h"
 #include "mods/ModLists.h"
 #include "mods/ModViewBatch.h"
+#include "platform/Trash.h"
 #include "setfiles/SetFileFolder.h"
 #include "setfiles/SetFileFormat.h"
 #include "setfiles/SetFileNames.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSet>
@@ -32,6 +34,19 @@ void tickNamedItems(QTreeWidget *tree, const QVector<ModEntry> &loaded)
         if (names.contains((*it)->text(0)))
             (*it)->setCheckState(0, Qt::Checked);
     }
+}
+
+// A set goes into the trash, so that it can be brought back. A folder named like a set is no set
+// the tool made, and it is not removed with all it holds.
+bool removeSetFile(const QString &path, QString *reason)
+{
+    if (QFileInfo(path).isDir()) {
+        QFile folder(path);
+        folder.remove();
+        *reason = folder.errorString();
+        return false;
+    }
+    return platform::moveToTrash(path, reason) != platform::TrashOutcome::Failed;
 }
 } // namespace
 
@@ -73,10 +88,9 @@ void deleteChosenSetFile(MainWindowForm &form, QWidget *window)
     if (name.isEmpty())
         return;
     const QString path = setFilePath(name);
-    QFile file(path);
-    if (file.exists() && !file.remove()) {
-        warnFileFailure(window, FileWarningTitle::HalvaneV5, FileFailure::Delete, path,
-                        file.errorString());
+    QString reason;
+    if (QFile::exists(path) && !removeSetFile(path, &reason)) {
+        warnFileFailure(window, FileWarningTitle::HalvaneV5, FileFailure::Delete, path, reason);
         return;
     }
     refreshSetFileNames();

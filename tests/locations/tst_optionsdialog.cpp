@@ -410,7 +410,8 @@ void OptionsDialogTest::changePathsSavesOnlyAfterZero()
     TestAppFolder::writeFile(folder.optionsIniPath(), before);
     // Another complete game beside the first one.
     const QString other = folder.root() + QStringLiteral("/other");
-    QVERIFY(QDir().mkpath(other + QStringLiteral("/mods")));
+    for (const char *subfolder : {"/mods/multiplay", "/mods/campaign", "/mods/global"})
+        QVERIFY(QDir().mkpath(other + QLatin1String(subfolder)));
     TestAppFolder::writeFile(other + QStringLiteral("/game.exe"), "x");
     TestAppFolder::writeFile(other + QStringLiteral("/config"), "x");
     QStringList entered{other + QStringLiteral("/game.exe"), other + QStringLiteral("/mods"),

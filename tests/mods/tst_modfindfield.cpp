@@ -1,4 +1,5 @@
 #include "ModFindDriver.h"
+#include "Relistings.h"
 #include "StartedTool.h"
 #include "TreeItems.h"
 
@@ -430,17 +431,28 @@ void ModFindFieldTest::anotherPageOfModsTakesTheFilterAlong()
     QCOMPARE(field->accessibleDescription(), QStringLiteral("2 mods match"));
 }
 
+// Mods that come and go on disk while the field is open are filtered as they are listed.
 void ModFindFieldTest::modsJoiningAFilteredListAreFiltered()
 {
-    StartedTool tool({QStringLiteral("alpha.zip")}, {QStringLiteral("bravo.zip")});
+    StartedTool tool({QStringLiteral("alpha.zip"), QStringLiteral("salt.zip")},
+                     {QStringLiteral("bravo.zip")});
     QVERIFY(modfind::showActive(*tool.window));
-    QVERIFY(modfind::find(*tool.window, QStringLiteral("al")));
-    for (QTreeWidget *list : {tool.form().listMP, tool.form().listSP}) {
-        list->addTopLevelItem(new QTreeWidgetItem(QStringList{QStringLiteral("zeta.zip")}));
-        list->addTopLevelItem(new QTreeWidgetItem(QStringList{QStringLiteral("palm.zip")}));
+    QLineEdit *field = modfind::find(*tool.window, QStringLiteral("al"));
+    QVERIFY(field);
+    Relistings relistings(tool.window.get());
+    const QString multiplay = tool.folder.modFolder() + QStringLiteral("/multiplay");
+    const QString campaign = tool.folder.modFolder() + QStringLiteral("/campaign");
+    for (const QString &folder : {multiplay, campaign}) {
+        TestAppFolder::writeFile(folder + QStringLiteral("/zeta.zip"), "new");
+        TestAppFolder::writeFile(folder + QStringLiteral("/palm.zip"), "new");
     }
+    QVERIFY(QFile::remove(multiplay + QStringLiteral("/salt.zip")));
+    QVERIFY(relistings.waitFor(multiplay));
+    QVERIFY(relistings.waitFor(campaign));
+
     QCOMPARE(shownTexts(tool.form().listMP), QStringList({"alpha.zip", "palm.zip"}));
-    QCOMPARE(shownTexts(tool.form().listSP), QStringList({"bravo.zip", "zeta.zip", "palm.zip"}));
+    QCOMPARE(field->accessibleDescription(), QStringLiteral("2 mods match"));
+    QCOMPARE(shownTexts(tool.form().listSP), QStringList({"bravo.zip", "palm.zip", "zeta.zip"}));
 }
 
 QTEST_MAIN(ModFindFieldTest)

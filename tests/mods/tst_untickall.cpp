@@ -41,7 +41,7 @@ void UntickAllTest::everyModListOffersBoth()
                            QStringLiteral("Untick All Mods")};
     for (QTreeWidget *list : {tool.form().listMP, tool.form().listSP, tool.form().listGlobal}) {
         QCOMPARE(list->contextMenuPolicy(), Qt::ActionsContextMenu);
-        QCOMPARE(actionTexts(list), both);
+        QCOMPARE(actionTexts(list).mid(0, 2), both);
     }
     QVERIFY(!actionTexts(tool.form().listChooseSetting).contains(both.at(1)));
 }

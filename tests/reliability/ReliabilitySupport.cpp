@@ -16,9 +16,6 @@
 #include <cerrno>
 #include <cstring>
 #include <functional>
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 #ifdef Q_OS_LINUX
 #include <grp.h>
 #include <sys/fsuid.h>
@@ -267,16 +264,6 @@ void answerSetFileCreation(const QString &choiceButton, const QString &name)
             ->button(QDialogButtonBox::Ok)
             ->click();
     });
-}
-
-bool runsUnderWine()
-{
-#ifdef Q_OS_WIN
-    const HMODULE systemLibrary = GetModuleHandleW(L"ntdll.dll");
-    return systemLibrary && GetProcAddress(systemLibrary, "wine_get_version");
-#else
-    return false;
-#endif
 }
 
 } // namespace reliability

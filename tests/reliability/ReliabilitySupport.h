@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FolderSnapshot.h"
+#include "RunsUnderWine.h"
 
 #include <QByteArray>
 #include <QString>
@@ -25,9 +26,7 @@ constexpr int large(int size)
     return size / largeInputDivisor;
 }
 
-// Whether the Windows programs run under Wine, which makes each new file of a folder in time
-// that grows with the folder (it looks for the name without regard to case among all others).
-bool runsUnderWine();
+using ::runsUnderWine;
 
 // A file system of its own, a few hundred kilobytes large, mounted for one test so that it can
 // be filled up: the only honest way to see what a save does when the disk is full. Needs the

@@ -1,3 +1,4 @@
+#include "RunsUnderWine.h"
 #include "SetFileTestSupport.h"
 #include "SystemReasons.h"
 
@@ -13,6 +14,7 @@
 #include <QtTest>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
 #endif
@@ -59,6 +61,7 @@ private slots:
     void saveFailureWarnsAndKeepsSet();
     void saveIntoFolderEntryWarns();
 
+    void deleteRemovesFileAndRow_data();
     void deleteRemovesFileAndRow();
     void deleteKeepsOtherRowsWhoseFileVanished();
     void deleteOfVanishedFileTakesRow();
@@ -137,7 +140,14 @@ void SetFileListTest::loadTicksNamedModsAndTakesOtherOptions()
     QCOMPARE(tool.form().CurrentCommandLine->text(),
              QStringLiteral("%BinaryPath% --mod_mp=a.zip --mod_mp=c.zip --mod_ca=s.zip --mod=h.zip "
                             "-windowed -x"));
-    QVERIFY(tool.probe.messages.isEmpty());
+    QCOMPARE(tool.probe.messages.size(), 1);
+    QCOMPARE(tool.probe.messages.first().kind, platform::MessageKind::Information);
+    QCOMPARE(tool.probe.messages.first().title, QStringLiteral("Halvane v5"));
+    QCOMPARE(tool.probe.messages.first().text,
+             QStringLiteral("The set A.set names mods that the mod folder does not hold, so they "
+                            "were not ticked:\n\nMultiplayer & Skimish Mods:\n    nowhere.zip\n"
+                            "    B.ZIP\nGlobal Mods:\n    a.zip\n\nSaving the settings to this set "
+                            "would leave them out."));
 }
 
 void SetFileListTest::loadKeepsEarlierTicks()
@@ -155,6 +165,7 @@ void SetFileListTest::loadKeepsEarlierTicks()
     QCOMPARE(checkedItems(tool.form().listMP), (QStringList{"a.zip", "b.zip"}));
     QCOMPARE(checkedItems(tool.form().listGlobal), QStringList{"g.zip"});
     QCOMPARE(tool.form().SelectedMods->toPlainText(), QStringLiteral("a.zip\nb.zip\ng.zip\n"));
+    QVERIFY(tool.probe.messages.isEmpty()); // every mod of both sets is there
 }
 
 void SetFileListTest::loadDoesNotReapplyEarlierSets()
@@ -384,20 +395,77 @@ void SetFileListTest::saveIntoFolderEntryWarns()
     QCOMPARE(treeSnapshot(tool.folder.root()), files);
 }
 
+void SetFileListTest::deleteRemovesFileAndRow_data()
+{
+    QTest::addColumn<QString>("dataFolder");
+    QTest::addColumn<QString>("inTheWay"); // a file where the trash needs a folder
+    QTest::addColumn<QString>("outcome");
+#ifdef Q_OS_UNIX
+    QTest::newRow("into the trash") << "data"
+                                    << ""
+                                    << "trashed";
+    // Without the data folder, Qt would put the set into the working folder.
+    QTest::newRow("into the trash of a data folder still to be made") << "new/data"
+                                                                      << ""
+                                                                      << "trashed";
+    QTest::newRow("no trash to be had") << "file/data"
+                                        << ""
+                                        << "deleted";
+    QTest::newRow("trash that cannot take it") << "data"
+                                               << "data/Trash/files"
+                                               << "kept";
+#else
+    QTest::newRow("into the recycle bin") << ""
+                                          << ""
+                                          << "trashed";
+#endif
+}
+
 void SetFileListTest::deleteRemovesFileAndRow()
 {
+    QFETCH(QString, dataFolder);
+    QFETCH(QString, inTheWay);
+    QFETCH(QString, outcome);
     StartedTool tool({}, {}, {}, {"A.set", "b.set", "c.set"});
+    const QString path = tool.folder.setFilesDir() + QStringLiteral("/b.set");
+    TestAppFolder::writeFile(path, "[SettingMP]\n");
     tool.choose(QStringLiteral("b.set"));
+    QTemporaryDir home;
+    TestAppFolder::writeFile(home.filePath(QStringLiteral("file")), "x");
+    if (!inTheWay.isEmpty())
+        TestAppFolder::writeFile(home.filePath(inTheWay), "x");
+    const QString dataHome = home.filePath(dataFolder);
+    const QByteArray probeDataHome = qgetenv("XDG_DATA_HOME");
+    if (!dataFolder.isEmpty())
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
+    const QString workingFolder = QDir::currentPath();
+    QDir::setCurrent(home.path());
 
     tool.form().buttonDeleteSetting->click();
 
-    QVERIFY(!QFileInfo::exists(tool.folder.setFilesDir() + QStringLiteral("/b.set")));
-    QCOMPARE(itemTexts(tool.form().listChooseSetting), (QStringList{"A.set", "c.set"}));
-    QCOMPARE(appState().setFileNames, (QStringList{"A.set", "c.set"}));
+    QDir::setCurrent(workingFolder);
+    qputenv("XDG_DATA_HOME", probeDataHome);
+    const bool kept = outcome == QLatin1String("kept");
+#ifdef Q_OS_UNIX
+    QCOMPARE(TestAppFolder::readFile(dataHome + QStringLiteral("/Trash/files/b.set")),
+             QByteArray(outcome == QLatin1String("trashed") ? "[SettingMP]\n" : ""));
+    QVERIFY(!QFileInfo::exists(home.filePath(QStringLiteral("files/b.set"))));
+#endif
+    QCOMPARE(TestAppFolder::readFile(path), QByteArray(kept ? "[SettingMP]\n" : ""));
+    const QStringList rows =
+        kept ? QStringList{"A.set", "b.set", "c.set"} : QStringList{"A.set", "c.set"};
+    QCOMPARE(itemTexts(tool.form().listChooseSetting), rows);
+    QCOMPARE(appState().setFileNames, rows);
     const QString now = tool.form().listChooseSetting->currentItem()->text();
     QCOMPARE(appState().selectedSetFile, now);
     QCOMPARE(tool.form().SelectedSetting->text(), now);
-    QVERIFY(tool.probe.messages.isEmpty());
+    QCOMPARE(tool.probe.messages.size(), kept ? 1 : 0);
+    if (kept)
+        QCOMPARE(lastMessage(tool.probe), "Cannot delete file " + path + ":\n" +
+                                              reasons::inMessage(qt_error_string(ENOTDIR)) + ".");
+    if (runsUnderWine())
+        QSKIP("Wine has no recycling: moving a file to the recycle bin answers that it is not "
+              "implemented there, so the set was deleted outright");
 }
 
 void SetFileListTest::deleteKeepsOtherRowsWhoseFileVanished()

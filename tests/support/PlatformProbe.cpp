@@ -1,15 +1,20 @@
 #include "PlatformProbe.h"
 
 #include "app/AppState.h"
+#include "platform/FolderOpener.h"
 #include "platform/ProcessExit.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QTest>
 
 PlatformProbe::PlatformProbe()
+    : dataHomeWasSet(qEnvironmentVariableIsSet("XDG_DATA_HOME"))
+    , previousDataHome(qgetenv("XDG_DATA_HOME"))
 {
     resetAppState();
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.path()));
     platform::setMessageHandler([this](QWidget *parent, const platform::MessageRecord &message) {
         messages.append(message);
         if (onMessage)
@@ -25,6 +30,10 @@ PlatformProbe::PlatformProbe()
         if (fileDialogAnswers.isEmpty())
             return platform::FileDialogAnswer{};
         return fileDialogAnswers.takeFirst();
+    });
+    platform::setFolderOpenHandler([this](const QString &path) {
+        openedFolders.append(path);
+        return foldersOpen;
     });
     platform::setDetachedStartHandler([this](const platform::DetachedStartRequest &request) {
         starts.append(request);
@@ -61,5 +70,10 @@ PlatformProbe::~PlatformProbe()
     platform::setProcessExitHandler({});
     platform::setFileDialogHandler({});
     platform::setDetachedStartHandler({});
+    platform::setFolderOpenHandler({});
+    if (dataHomeWasSet)
+        qputenv("XDG_DATA_HOME", previousDataHome);
+    else
+        qunsetenv("XDG_DATA_HOME");
     resetAppState();
 }

@@ -1,0 +1,82 @@
+#include "app/LiveLists.h"
+
+#include "app/AppState.h"
+#include "mods/ModCatalogue.h"
+#include "mods/ModGroup.h"
+#include "mods/ModListPatch.h"
+#include "platform/FolderWatch.h"
+#include "platform/MessageBoxes.h"
+#include "setfiles/SetFileFolder.h"
+#include "setfiles/SetFileListPatch.h"
+#include "setfiles/SetFileNames.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+LiveLists::LiveLists(MainWindowForm &form, QWidget *window)
+    : QObject(window)
+    , form(form)
+    , window(window)
+    , setFileWatch(new platform::FolderWatch(this))
+{
+    for (const ModGroupFacts &group : modGroups) {
+        auto *watch = new platform::FolderWatch(this);
+        modWatches[std::size_t(group.group)] = watch;
+        connect(watch, &platform::FolderWatch::settled, this,
+                [this, &group] { relistMods(group); });
+    }
+    followedModFolder = appState().modFolderPath;
+    followSubfolders();
+    setFileWatch->follow(setFileFolderPath());
+    connect(setFileWatch, &platform::FolderWatch::settled, this, &LiveLists::relistSetFiles);
+}
+
+void LiveLists::followModFolder()
+{
+    if (appState().modFolderPath == followedModFolder)
+        return;
+    followedModFolder = appState().modFolderPath;
+    followSubfolders();
+    for (const ModGroupFacts &group : modGroups)
+        relistMods(group);
+    warnOfMissingSubfolder();
+}
+
+void LiveLists::followSubfolders()
+{
+    for (const ModGroupFacts &group : modGroups)
+        modWatches[std::size_t(group.group)]->follow(followedModFolder +
+                                                     QLatin1String(group.subfolder));
+}
+
+void LiveLists::relistMods(const ModGroupFacts &group)
+{
+    const QString folder = modWatches[std::size_t(group.group)]->folderPath();
+    emit relistStarted(folder);
+    patchModList(form, group, listModFileNames(folder));
+    emit relisted(folder);
+}
+
+void LiveLists::relistSetFiles()
+{
+    const QString folder = setFileWatch->folderPath();
+    emit relistStarted(folder);
+    refreshSetFileNames();
+    patchSetFileList(form, appState().setFileNames);
+    emit relisted(folder);
+}
+
+// Only the start ends the tool for a missing subfolder; later its list just stays empty, but
+// the player who just chose the folder learns why.
+void LiveLists::warnOfMissingSubfolder()
+{
+    for (const ModGroupFacts &group : modGroups) {
+        const QString folder = followedModFolder + QLatin1String(group.subfolder);
+        if (QDir(folder).exists())
+            continue;
+        platform::showWarning(
+            window, QStringLiteral("Varnhold locations"),
+            QCoreApplication::translate("MainWindow", "The mod folder %1 is missing.").arg(folder));
+        return;
+    }
+}

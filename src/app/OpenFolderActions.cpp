@@ -1,0 +1,64 @@
+#include "app/OpenFolderActions.h"
+
+#include "app/AppState.h"
+#include "app/ListContextMenu.h"
+#include "app/MainWindowForm.h"
+#include "mods/ModGroup.h"
+#include "mods/ModLists.h"
+#include "platform/FolderOpener.h"
+#include "platform/MessageBoxes.h"
+#include "setfiles/SetFileFolder.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QListWidget>
+#include <QTreeWidget>
+
+#include <functional>
+
+namespace {
+QString title()
+{
+    return QStringLiteral("Halvane v5");
+}
+
+void openOrSay(QWidget *window, const QString &folder)
+{
+    if (!QDir(folder).exists()) {
+        platform::showWarning(
+            window, title(),
+            QCoreApplication::translate("MainWindow", "The folder %1 is missing.").arg(folder));
+        return;
+    }
+    if (!platform::openFolder(folder))
+        platform::showWarning(
+            window, title(),
+            QCoreApplication::translate("MainWindow", "The desktop cannot open the folder %1.")
+                .arg(folder));
+}
+
+void addOpenFolderAction(QAbstractItemView *list, std::function<void()> open)
+{
+    auto *action = new QAction(QCoreApplication::translate("MainWindow", "Open Folder"), list);
+    action->setObjectName(QStringLiteral("actionOpenFolder"));
+    QObject::connect(action, &QAction::triggered, list, std::move(open));
+    addContextMenuAction(list, action);
+}
+} // namespace
+
+void addOpenFolderActions(MainWindowForm &form, QWidget *window)
+{
+    for (const ModGroupFacts &group : modGroups) {
+        addOpenFolderAction(modList(form, group), [window, &group] {
+            openOrSay(window, appState().modFolderPath + QLatin1String(group.subfolder));
+        });
+    }
+    // The folder is made when a set is first created; whoever opens it now means to put sets
+    // there.
+    addOpenFolderAction(form.listChooseSetting, [window] {
+        makeSetFileFolder();
+        openOrSay(window, setFileFolderPath());
+    });
+}

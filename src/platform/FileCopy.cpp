@@ -1,0 +1,55 @@
+#include "platform/FileCopy.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace platform {
+namespace {
+constexpr qint64 chunkSize = 1 << 20;
+
+bool writeAll(QSaveFile &file, const char *data, qint64 size)
+{
+    while (size > 0) {
+        const qint64 written = file.write(data, size);
+        if (written <= 0)
+            return false;
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+} // namespace
+
+bool copyFileReplacing(const QString &source, const QString &target, QString *reason)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly)) {
+        *reason = in.errorString();
+        return false;
+    }
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly)) {
+        *reason = out.errorString();
+        return false;
+    }
+    QByteArray chunk(chunkSize, Qt::Uninitialized);
+    for (;;) {
+        const qint64 read = in.read(chunk.data(), chunkSize);
+        if (read < 0) {
+            *reason = in.errorString();
+            return false;
+        }
+        if (read == 0)
+            break;
+        if (!writeAll(out, chunk.constData(), read)) {
+            *reason = out.errorString();
+            return false;
+        }
+    }
+    if (out.commit())
+        return true;
+    *reason = out.errorString();
+    return false;
+}
+
+} // namespace platform

@@ -1,0 +1,82 @@
+#include "platform/FolderWatch.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace platform {
+
+FolderWatch::FolderWatch(QObject *parent)
+    : QObject(parent)
+{
+    settleTimer.setSingleShot(true);
+    settleTimer.setInterval(settleMs);
+    connect(&watcher, &QFileSystemWatcher::directoryChanged, this, &FolderWatch::noticeChange);
+    connect(&settleTimer, &QTimer::timeout, this, [this] {
+        watchAgain();
+        emit settled();
+    });
+}
+
+void FolderWatch::follow(const QString &folderPath)
+{
+    followed = folderPath;
+    absoluteFolder = QDir::cleanPath(QFileInfo(folderPath).absoluteFilePath());
+    settleTimer.stop();
+    watchAgain();
+}
+
+// Changes in the folder above count only when they make or take the followed folder, or the
+// folders between them.
+void FolderWatch::noticeChange(const QString &path)
+{
+    if (path == absoluteFolder || QFileInfo(absoluteFolder).isDir() != folderWatched() ||
+        nearestExistingFolderAbove() != watchedAbove)
+        settleTimer.start();
+}
+
+// The system drops the watch of a folder that was removed or renamed; a folder that is there
+// again, under the followed path, gets a new one before it is listed, so that nothing made in it
+// afterwards goes unnoticed.
+void FolderWatch::watchAgain()
+{
+    QStringList wanted;
+    if (QFileInfo(absoluteFolder).isDir())
+        wanted.append(absoluteFolder);
+    watchedAbove = nearestExistingFolderAbove();
+    if (!watchedAbove.isEmpty())
+        wanted.append(watchedAbove);
+    QStringList stale;
+    for (const QString &path : watcher.directories()) {
+        if (!wanted.contains(path))
+            stale.append(path);
+    }
+    if (!stale.isEmpty())
+        watcher.removePaths(stale);
+    QStringList missing;
+    for (const QString &path : std::as_const(wanted)) {
+        if (!watcher.directories().contains(path))
+            missing.append(path);
+    }
+    if (!missing.isEmpty())
+        watcher.addPaths(missing);
+}
+
+bool FolderWatch::folderWatched() const
+{
+    return watcher.directories().contains(absoluteFolder);
+}
+
+QString FolderWatch::nearestExistingFolderAbove() const
+{
+    QString folder = absoluteFolder;
+    for (;;) {
+        const QString above = QFileInfo(folder).path();
+        if (above == folder)
+            return QString();
+        if (QFileInfo(above).isDir())
+            return above;
+        folder = above;
+    }
+}
+
+} // namespace platform
