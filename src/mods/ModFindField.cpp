@@ -139,6 +139,11 @@ void ModFindField::makeField()
     edit->setPlaceholderText(mainWindowText("Find Mods"));
     edit->installEventFilter(this);
     connect(edit, &QLineEdit::textChanged, this, &ModFindField::applyFilter);
+    // Only the player emptying the field closes it; the field cleared by a close does not.
+    connect(edit, &QLineEdit::textEdited, this, [this](const QString &text) {
+        if (text.isEmpty())
+            close();
+    });
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), edit);
     escape->setContext(Qt::WidgetShortcut);
     connect(escape, &QShortcut::activated, this, &ModFindField::close);

@@ -12,8 +12,8 @@ class QTreeWidget;
 
 // The find field of the mod lists. Ctrl+F on a page of mods opens it over the bottom edge of
 // that page's list; typing shows only the mods whose names contain the text, and the field
-// shows how many match, which a screen reader hears. Escape closes it and shows
-// every mod again. Opening another page of mods filters that list instead; any other page
+// shows how many match, which a screen reader hears. Escape, or emptying the field, closes it
+// and shows every mod again. Opening another page of mods filters that list instead; any other page
 // closes the field. The field is made at the first Ctrl+F, so until then the window holds
 // exactly the widgets of its form, and no widget of the form is ever moved, resized, hidden
 // or disabled: the field only covers part of the list while it is open.
