@@ -165,7 +165,9 @@ void refreshSelectedMods(MainWindowForm &form)
 
 void refreshCommandLine(MainWindowForm &form)
 {
-    form.CurrentCommandLine->setText(composeCommandLine());
+    // The line edit keeps no more; with tens of thousands of mods ticked, composing the whole
+    // line would cost more than all else a tick does.
+    form.CurrentCommandLine->setText(composeCommandLine(form.CurrentCommandLine->maxLength()));
 }
 
 QList<QTreeWidgetItem *> makeModItems(const QStringList &names)

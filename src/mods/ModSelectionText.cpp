@@ -4,14 +4,17 @@
 #include "mods/ModGroup.h"
 
 #include <algorithm>
+#include <limits>
 
 QString composeSelectedMods()
 {
     QString text;
     for (const ModGroupFacts &group : modGroups) {
         for (const ModEntry &entry : group.mods()) {
-            if (entry.ticked)
-                text += entry.name + QLatin1Char('\n');
+            if (entry.ticked) {
+                text += entry.name;
+                text += QLatin1Char('\n');
+            }
         }
     }
     return text;
@@ -38,27 +41,43 @@ int selectedModsLineCount()
     return count;
 }
 
-QString composeModOptions()
+namespace {
+// Into one string: joining the parts as strings of their own copies the whole line each time.
+// Composing stops once the text is `kept` characters long.
+void appendModArguments(QString &text, qsizetype kept)
 {
-    QString text;
     for (const ModGroupFacts &group : modGroups) {
         const QString option = QLatin1Char(' ') + QLatin1String(group.option);
         for (const ModEntry &entry : group.mods()) {
-            if (entry.ticked)
-                text += option + entry.name;
+            if (text.size() >= kept)
+                break;
+            if (entry.ticked) {
+                text += option;
+                text += entry.name;
+            }
         }
     }
-    return text;
+    if (text.size() < kept) {
+        text += QLatin1Char(' ');
+        text += appState().otherCommands;
+    }
+    if (text.size() > kept)
+        text.truncate(kept);
 }
+} // namespace
 
 QString composeModArguments()
 {
-    return composeModOptions() + QLatin1Char(' ') + appState().otherCommands;
+    QString text;
+    appendModArguments(text, std::numeric_limits<qsizetype>::max());
+    return text;
 }
 
-QString composeCommandLine()
+QString composeCommandLine(qsizetype kept)
 {
-    return QStringLiteral("%BinaryPath%") + composeModArguments();
+    QString text = QStringLiteral("%BinaryPath%");
+    appendModArguments(text, kept);
+    return text;
 }
 
 QStringList composeModArgumentList()

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <limits>
+
 class ModTable;
 
 // The texts derived from the ticked mods. Every group lists its ticked mods in table order,
@@ -17,16 +19,14 @@ int selectedModsLine(const ModTable &table, int index);
 // The number of lines of composeSelectedMods(): all ticked entries.
 int selectedModsLineCount();
 
-// The mod part of the command line: " --mod_mp=" (" --mod_ca=", " --mod=") and the name for
-// each ticked mod, names neither quoted nor escaped.
-QString composeModOptions();
-
-// The argument text of the command line: the mod options, then " " and the other options as
+// The argument text of the command line: " --mod_mp=" (" --mod_ca=", " --mod=") and the name
+// for each ticked mod, names neither quoted nor escaped, then " " and the other options as
 // typed. It always begins with a space.
 QString composeModArguments();
 
-// The command-line view: the placeholder "%BinaryPath%" directly followed by the argument text.
-QString composeCommandLine();
+// The command-line view: the placeholder "%BinaryPath%" directly followed by the argument text,
+// or only its first `kept` characters.
+QString composeCommandLine(qsizetype kept = std::numeric_limits<qsizetype>::max());
 
 // The game's arguments for the ticked mods, one per mod whatever characters its name holds.
 QStringList composeModArgumentList();
