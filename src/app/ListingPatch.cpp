@@ -4,6 +4,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 namespace {
 void keepAll(ListingPatch &patch, const QStringList &shown)
 {
@@ -35,18 +37,13 @@ QStringList namesNotShown(const QStringList &shown, const QStringList &listed)
     }
     return added;
 }
-} // namespace
 
 // Both the kept rows and the new names stand in listing order, so one merge by the listing's
 // key places every new name; a new name goes after kept rows of an equal key. Keys are made only
 // as far as there are new names left to place.
-ListingPatch patchListing(const QStringList &shown, const QStringList &listed)
+ListingPatch patchWhole(const QStringList &shown, const QStringList &listed)
 {
     ListingPatch patch;
-    if (shown == listed) {
-        keepAll(patch, shown);
-        return patch;
-    }
     const QVector<int> kept = rowsListedAgain(shown, listed);
     const QStringList added = namesNotShown(shown, listed);
     patch.removedCount = int(shown.size() - kept.size());
@@ -73,5 +70,80 @@ ListingPatch patchListing(const QStringList &shown, const QStringList &listed)
     }
     while (next < added.size())
         placeNewName();
+    return patch;
+}
+
+// The rows at the start and at the end that the listing names alike, and where they stand.
+struct CommonEnds {
+    qsizetype front = 0;
+    qsizetype back = 0;
+};
+
+CommonEnds commonEnds(const QStringList &shown, const QStringList &listed)
+{
+    const qsizetype shorter = std::min(shown.size(), listed.size());
+    CommonEnds ends;
+    while (ends.front < shorter && shown.at(ends.front) == listed.at(ends.front))
+        ++ends.front;
+    while (ends.front + ends.back < shorter &&
+           shown.at(shown.size() - 1 - ends.back) == listed.at(listed.size() - 1 - ends.back))
+        ++ends.back;
+    // A new name of the same key as the first row of the end goes after that row, so such rows
+    // take part in the merge.
+    const auto listedAt = [&](qsizetype fromBack) { return listed.at(listed.size() - fromBack); };
+    while (ends.back > 0 && listed.size() - ends.back > ends.front &&
+           platform::listingOrderKey(listedAt(ends.back + 1)) ==
+               platform::listingOrderKey(listedAt(ends.back)))
+        --ends.back;
+    return ends;
+}
+
+// A middle row may stay because the listing names it among the common ends: only a name shown
+// twice does that.
+bool middleNamesListedAtTheEnds(const QStringList &shownMiddle, const QStringList &listedMiddle,
+                                const QStringList &listed, const CommonEnds &ends)
+{
+    const QSet<QString> middle(listedMiddle.cbegin(), listedMiddle.cend());
+    QSet<QString> atTheEnds;
+    for (const QString &name : shownMiddle) {
+        if (middle.contains(name))
+            continue;
+        if (atTheEnds.isEmpty()) {
+            atTheEnds = QSet<QString>(listed.cbegin(), listed.cbegin() + ends.front);
+            atTheEnds.unite(QSet<QString>(listed.cend() - ends.back, listed.cend()));
+        }
+        if (atTheEnds.contains(name))
+            return true;
+    }
+    return false;
+}
+} // namespace
+
+// Only the rows between the common start and end take part: a file added among 100,000 would
+// otherwise hash every name twice, which took longer than listing the folder.
+ListingPatch patchListing(const QStringList &shown, const QStringList &listed)
+{
+    if (shown == listed) {
+        ListingPatch patch;
+        keepAll(patch, shown);
+        return patch;
+    }
+    const CommonEnds ends = commonEnds(shown, listed);
+    const QStringList shownMiddle = shown.mid(ends.front, shown.size() - ends.front - ends.back);
+    const QStringList listedMiddle = listed.mid(ends.front, listed.size() - ends.front - ends.back);
+    if (middleNamesListedAtTheEnds(shownMiddle, listedMiddle, listed, ends))
+        return patchWhole(shown, listed);
+    const ListingPatch middle = patchWhole(shownMiddle, listedMiddle);
+    ListingPatch patch;
+    patch.removedCount = middle.removedCount;
+    patch.addedCount = middle.addedCount;
+    patch.names = shown.mid(0, ends.front) + middle.names + shown.mid(shown.size() - ends.back);
+    patch.previousRows.reserve(patch.names.size());
+    for (int row = 0; row < int(ends.front); ++row)
+        patch.previousRows.append(row);
+    for (const int previous : middle.previousRows)
+        patch.previousRows.append(previous < 0 ? -1 : previous + int(ends.front));
+    for (int row = int(shown.size() - ends.back); row < int(shown.size()); ++row)
+        patch.previousRows.append(row);
     return patch;
 }

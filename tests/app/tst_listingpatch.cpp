@@ -25,6 +25,9 @@ void ListingPatchTest::patchKeepsStayingRowsAndPlacesNewNames_data()
     QTest::newRow("new in between, case ignored")
         << abc << QStringList{"a.zip", "B.zip", "b.zip", "Bb.zip", "c.zip"}
         << QStringList{"a.zip", "b.zip", "B.zip", "Bb.zip", "c.zip"} << Rows{0, 1, -1, -1, 2} << 0;
+    QTest::newRow("new of the same key as the last row")
+        << QStringList{"a.zip", "b.zip"} << QStringList{"a.zip", "B.zip", "b.zip"}
+        << QStringList{"a.zip", "b.zip", "B.zip"} << Rows{0, 1, -1} << 0;
     QTest::newRow("another folder altogether")
         << abc << QStringList{"x.zip", "y.zip"} << QStringList{"x.zip", "y.zip"} << Rows{-1, -1}
         << 3;
