@@ -96,8 +96,9 @@ void LaunchNoShellTest::shellSyntaxReachesTheGameUnchanged()
     expected << shellyWords;
 
     window.form().buttonRun->click();
+    // A start that failed says why in its message.
+    QVERIFY2(probe.messages.isEmpty(), qPrintable(probe.messages.value(0).text));
     QCOMPARE(probe.exits, QVector<int>{0});
-    QVERIFY(probe.messages.isEmpty());
     QVERIFY(folder.waitForLaunches(1));
     QCOMPARE(folder.recordedLaunches(), QList<QStringList>{expected});
     QCOMPARE(QDir(folder.gameDir()).entryList({QStringLiteral("canary*")}), QStringList());
