@@ -67,6 +67,11 @@ TextEncoding detectTextEncoding(QIODevice &file)
     const qint64 start = file.pos();
     const QByteArray bytes = file.readAll();
     file.seek(start);
+    return detectTextEncoding(bytes);
+}
+
+TextEncoding detectTextEncoding(QByteArrayView bytes)
+{
     if (bytes.startsWith(utf8Bom))
         return TextEncoding::Utf8WithBom;
     if (isAscii(bytes))
@@ -78,6 +83,16 @@ void setReadingEncoding(QTextStream &stream, TextEncoding encoding)
 {
     stream.setEncoding(isUtf8(encoding) ? QStringConverter::Utf8 : QStringConverter::System);
     stream.setAutoDetectUnicode(true);
+}
+
+QString decodeText(QByteArrayView bytes, TextEncoding encoding)
+{
+    const std::optional<QStringConverter::Encoding> marked =
+        QStringConverter::encodingForData(bytes);
+    QStringDecoder decoder(marked             ? *marked
+                           : isUtf8(encoding) ? QStringConverter::Utf8
+                                              : QStringConverter::System);
+    return decoder(bytes);
 }
 
 TextEncoding encodingToWrite(TextEncoding readAs, const std::function<bool()> &codePageHoldsText)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArrayView>
+#include <QString>
 #include <QStringView>
 
 #include <functional>
@@ -32,10 +34,14 @@ bool codePageHolds(QStringView text);
 // byte-order mark, or non-ASCII bytes that are valid UTF-8, mean UTF-8; anything else the
 // system's encoding.
 TextEncoding detectTextEncoding(QIODevice &file);
+TextEncoding detectTextEncoding(QByteArrayView bytes);
 
 // Sets the stream up to read a file in the encoding detectTextEncoding() found. A byte-order
 // mark of any Unicode encoding still takes precedence.
 void setReadingEncoding(QTextStream &stream, TextEncoding encoding);
+
+// A whole file's bytes as a stream set up by setReadingEncoding() reads them, in one go.
+QString decodeText(QByteArrayView bytes, TextEncoding encoding);
 
 // What a file read as `readAs` is written as: in the form it was read in, so that a program
 // reading it later finds what it found before. A file in no particular form, or in a code page
