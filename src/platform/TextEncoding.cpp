@@ -27,6 +27,11 @@ bool isAscii(QStringView text)
     return true;
 }
 
+QStringConverter::Encoding converterFor(TextEncoding encoding)
+{
+    return isUtf8(encoding) ? QStringConverter::Utf8 : QStringConverter::System;
+}
+
 bool detectedSystemUtf8()
 {
     // Letters from three scripts and one beyond the basic plane: no code page holds them all.
@@ -81,7 +86,7 @@ TextEncoding detectTextEncoding(QByteArrayView bytes)
 
 void setReadingEncoding(QTextStream &stream, TextEncoding encoding)
 {
-    stream.setEncoding(isUtf8(encoding) ? QStringConverter::Utf8 : QStringConverter::System);
+    stream.setEncoding(converterFor(encoding));
     stream.setAutoDetectUnicode(true);
 }
 
@@ -89,9 +94,7 @@ QString decodeText(QByteArrayView bytes, TextEncoding encoding)
 {
     const std::optional<QStringConverter::Encoding> marked =
         QStringConverter::encodingForData(bytes);
-    QStringDecoder decoder(marked             ? *marked
-                           : isUtf8(encoding) ? QStringConverter::Utf8
-                                              : QStringConverter::System);
+    QStringDecoder decoder(marked.value_or(converterFor(encoding)));
     return decoder(bytes);
 }
 
@@ -107,7 +110,7 @@ TextEncoding encodingToWrite(TextEncoding readAs, const std::function<bool()> &c
 
 void setWritingEncoding(QTextStream &stream, TextEncoding encoding)
 {
-    stream.setEncoding(isUtf8(encoding) ? QStringConverter::Utf8 : QStringConverter::System);
+    stream.setEncoding(converterFor(encoding));
     stream.setGenerateByteOrderMark(encoding == TextEncoding::Utf8WithBom);
 }
 
