@@ -4,10 +4,10 @@
 #include "BenchGame.h"
 #include "WindowStarts.h"
 
-#include "app/AppState.h"
+#include "app/state/AppState.h"
 #include "app/LiveLists.h"
 #include "app/MainWindow.h"
-#include "app/MainWindowForm.h"
+#include "app/form/MainWindowForm.h"
 #include "ini/IniFile.h"
 #include "mods/ModCatalogue.h"
 #include "platform/ApplicationFolder.h"

@@ -6,7 +6,7 @@
 
 #include "FuzzSupport.h"
 
-#include "app/AppState.h"
+#include "app/state/AppState.h"
 #include "mods/LaunchRequest.h"
 
 #include <QByteArray>

@@ -5,7 +5,7 @@
 
 #include "FuzzSupport.h"
 
-#include "app/AppState.h"
+#include "app/state/AppState.h"
 #include "setfiles/SetFileFormat.h"
 
 #include <QByteArray>

@@ -1,8 +1,8 @@
 #include "app/LiveLists.h"
 
-#include "app/AppState.h"
+#include "app/state/AppState.h"
 #include "mods/ModCatalogue.h"
-#include "mods/ModGroup.h"
+#include "app/state/ModGroup.h"
 #include "mods/ModListPatch.h"
 #include "platform/FolderWatch.h"
 #include "platform/MessageBoxes.h"

@@ -1,8 +1,8 @@
 #include "app/MainWindow.h"
 
-#include "app/AppState.h"
+#include "app/state/AppState.h"
 #include "app/LiveLists.h"
-#include "app/MainWindowForm.h"
+#include "app/form/MainWindowForm.h"
 #include "app/OpenFolderActions.h"
 #include "config/GameConfigEditor.h"
 #include "locations/LocationStartup.h"

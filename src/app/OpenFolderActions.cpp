@@ -1,9 +1,9 @@
 #include "app/OpenFolderActions.h"
 
-#include "app/AppState.h"
-#include "app/ListContextMenu.h"
-#include "app/MainWindowForm.h"
-#include "mods/ModGroup.h"
+#include "app/state/AppState.h"
+#include "platform/ListContextMenu.h"
+#include "app/form/MainWindowForm.h"
+#include "app/state/ModGroup.h"
 #include "mods/ModLists.h"
 #include "platform/FolderOpener.h"
 #include "platform/MessageBoxes.h"

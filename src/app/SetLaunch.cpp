@@ -1,7 +1,7 @@
 #include "app/SetLaunch.h"
 
 #include "app/MainWindow.h"
-#include "app/MainWindowForm.h"
+#include "app/form/MainWindowForm.h"
 #include "mods/GameLaunch.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProcessExit.h"

@@ -1,8 +1,8 @@
 #include "config/GameConfigEditor.h"
 
-#include "app/AppState.h"
-#include "app/FileFailureMessages.h"
-#include "app/MainWindowForm.h"
+#include "app/state/AppState.h"
+#include "app/form/FileFailureMessages.h"
+#include "app/form/MainWindowForm.h"
 #include "config/GameConfigFile.h"
 
 #include <QPlainTextEdit>

@@ -1,6 +1,6 @@
 #include "locations/LocationSettings.h"
 
-#include "app/AppState.h"
+#include "app/state/AppState.h"
 #include "ini/IniFile.h"
 #include "platform/ApplicationFolder.h"
 #include "platform/Environment.h"

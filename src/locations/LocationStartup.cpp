@@ -1,6 +1,6 @@
 #include "locations/LocationStartup.h"
 
-#include "app/FileFailureMessages.h"
+#include "app/form/FileFailureMessages.h"
 #include "locations/LocationSettings.h"
 #include "locations/OptionsDialog.h"
 #include "platform/MessageBoxes.h"

@@ -1,6 +1,6 @@
 #include "locations/OptionsDialog.h"
 
-#include "app/AppState.h"
+#include "app/state/AppState.h"
 #include "locations/LocationSettings.h"
 #include "locations/OptionsDialogForm.h"
 #include "platform/FileDialogs.h"

@@ -1,6 +1,6 @@
 #include "mods/LaunchRequest.h"
 
-#include "app/AppState.h"
+#include "app/state/AppState.h"
 #include "mods/ModSelectionText.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "mods/ModCatalogue.h"
 
-#include "app/ModTable.h"
+#include "app/state/ModTable.h"
 #include "platform/FolderListing.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mods/ModGroup.h"
+#include "app/state/ModGroup.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,8 +1,8 @@
 #include "mods/ModDropTarget.h"
 
-#include "app/AppState.h"
+#include "app/state/AppState.h"
 #include "mods/ModCatalogue.h"
-#include "mods/ModGroup.h"
+#include "app/state/ModGroup.h"
 #include "mods/ModLists.h"
 #include "platform/FileCopy.h"
 #include "platform/MessageBoxes.h"

@@ -1,7 +1,7 @@
 #include "mods/ModFindField.h"
 
-#include "app/MainWindowForm.h"
-#include "mods/ModGroup.h"
+#include "app/form/MainWindowForm.h"
+#include "app/state/ModGroup.h"
 #include "mods/ModListFilter.h"
 #include "mods/ModLists.h"
 #include "mods/ModMatchCount.h"

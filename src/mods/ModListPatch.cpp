@@ -1,7 +1,7 @@
 #include "mods/ModListPatch.h"
 
-#include "app/ListingPatch.h"
-#include "mods/ModGroup.h"
+#include "platform/ListingPatch.h"
+#include "app/state/ModGroup.h"
 #include "mods/ModLists.h"
 
 #include <QItemSelectionModel>

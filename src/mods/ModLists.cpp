@@ -1,7 +1,7 @@
 #include "mods/ModLists.h"
 
-#include "app/AppState.h"
-#include "app/MainWindowForm.h"
+#include "app/state/AppState.h"
+#include "app/form/MainWindowForm.h"
 #include "mods/ModCatalogue.h"
 #include "mods/ModSelectionText.h"
 #include "mods/ModViewBatch.h"

@@ -1,7 +1,7 @@
 #include "mods/ModSelectionText.h"
 
-#include "app/AppState.h"
-#include "mods/ModGroup.h"
+#include "app/state/AppState.h"
+#include "app/state/ModGroup.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,8 +1,8 @@
 #include "mods/ModUntick.h"
 
-#include "app/ListContextMenu.h"
-#include "app/MainWindowForm.h"
-#include "mods/ModGroup.h"
+#include "platform/ListContextMenu.h"
+#include "app/form/MainWindowForm.h"
+#include "app/state/ModGroup.h"
 #include "mods/ModLists.h"
 #include "mods/ModViewBatch.h"
 

@@ -1,6 +1,6 @@
 #include "setfiles/MissingMods.h"
 
-#include "app/AppState.h"
+#include "app/state/AppState.h"
 
 #include <QCoreApplication>
 #include <QSet>

@@ -1,8 +1,8 @@
 #include "setfiles/SetFileCreation.h"
 
-#include "app/AppState.h"
-#include "app/FileFailureMessages.h"
-#include "app/MainWindowForm.h"
+#include "app/state/AppState.h"
+#include "app/form/FileFailureMessages.h"
+#include "app/form/MainWindowForm.h"
 #include "platform/MessageBoxes.h"
 #include "setfiles/SetFileCreate.h"
 #include "setfiles/SetFileFolder.h"

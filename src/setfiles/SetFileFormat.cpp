@@ -1,6 +1,6 @@
 #include "setfiles/SetFileFormat.h"
 
-#include "mods/ModGroup.h"
+#include "app/state/ModGroup.h"
 
 #include <QString>
 

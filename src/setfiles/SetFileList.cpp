@@ -1,9 +1,9 @@
 #include "setfiles/SetFileList.h"
 
-#include "app/AppState.h"
-#include "app/FileFailureMessages.h"
-#include "app/MainWindowForm.h"
-#include "mods/ModGroup.h"
+#include "app/state/AppState.h"
+#include "app/form/FileFailureMessages.h"
+#include "app/form/MainWindowForm.h"
+#include "app/state/ModGroup.h"
 #include "mods/ModLists.h"
 #include "mods/ModViewBatch.h"
 #include "platform/Trash.h"

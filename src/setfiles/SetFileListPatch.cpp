@@ -1,7 +1,7 @@
 #include "setfiles/SetFileListPatch.h"
 
-#include "app/ListingPatch.h"
-#include "app/MainWindowForm.h"
+#include "platform/ListingPatch.h"
+#include "app/form/MainWindowForm.h"
 
 #include <QListWidget>
 

@@ -1,6 +1,6 @@
 #include "setfiles/SetFileNames.h"
 
-#include "app/AppState.h"
+#include "app/state/AppState.h"
 #include "setfiles/SetFileFolder.h"
 
 #include <QDir>

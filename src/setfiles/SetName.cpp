@@ -1,6 +1,6 @@
 #include "setfiles/SetName.h"
 
-#include "app/AppState.h"
+#include "app/state/AppState.h"
 #include "setfiles/SetNameForm.h"
 
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 #include "setfiles/SetShortcut.h"
 
-#include "app/FileFailureMessages.h"
-#include "app/ListContextMenu.h"
-#include "app/MainWindowForm.h"
+#include "app/form/FileFailureMessages.h"
+#include "platform/ListContextMenu.h"
+#include "app/form/MainWindowForm.h"
 #include "platform/DesktopShortcut.h"
 #include "platform/MessageBoxes.h"
 

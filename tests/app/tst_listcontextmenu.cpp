@@ -1,4 +1,4 @@
-#include "app/ListContextMenu.h"
+#include "platform/ListContextMenu.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "app/ListingPatch.h"
+#include "platform/ListingPatch.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
 #include "StartedTool.h"
 
-#include "app/AppState.h"
+#include "app/state/AppState.h"
 
 #include <QApplication>
 #include <QDir>

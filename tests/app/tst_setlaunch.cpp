@@ -2,9 +2,9 @@
 #include "SystemReasons.h"
 #include "TestAppFolder.h"
 
-#include "app/AppState.h"
+#include "app/state/AppState.h"
 #include "app/MainWindow.h"
-#include "app/MainWindowForm.h"
+#include "app/form/MainWindowForm.h"
 #include "app/SetLaunch.h"
 #include "setfiles/MissingMods.h"
 

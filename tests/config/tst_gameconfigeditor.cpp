@@ -1,6 +1,6 @@
 #include "StartedTool.h"
 
-#include "app/AppState.h"
+#include "app/state/AppState.h"
 #include "config/GameConfigEditor.h"
 
 #include <QDir>

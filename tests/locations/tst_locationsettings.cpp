@@ -3,9 +3,9 @@
 #include "PlatformProbe.h"
 #include "TestAppFolder.h"
 
-#include "app/AppState.h"
+#include "app/state/AppState.h"
 #include "app/MainWindow.h"
-#include "app/MainWindowForm.h"
+#include "app/form/MainWindowForm.h"
 #include "ini/IniFile.h"
 #include "locations/LocationSettings.h"
 #include "locations/LocationStartup.h"

@@ -2,9 +2,9 @@
 #include "PlatformProbe.h"
 #include "TestAppFolder.h"
 
-#include "app/AppState.h"
+#include "app/state/AppState.h"
 #include "app/MainWindow.h"
-#include "app/MainWindowForm.h"
+#include "app/form/MainWindowForm.h"
 #include "locations/OptionsDialog.h"
 
 #include <QDialogButtonBox>

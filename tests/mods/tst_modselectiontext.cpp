@@ -1,6 +1,6 @@
-#include "app/AppState.h"
+#include "app/state/AppState.h"
 #include "mods/LaunchRequest.h"
-#include "mods/ModGroup.h"
+#include "app/state/ModGroup.h"
 #include "mods/ModSelectionText.h"
 
 #include <QProcess>

@@ -1,6 +1,6 @@
 #include "ReliabilitySupport.h"
 
-#include "app/AppState.h"
+#include "app/state/AppState.h"
 #include "setfiles/SetFileNames.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "SaveVariants.h"
 
-#include "app/AppState.h"
+#include "app/state/AppState.h"
 #include "config/GameConfigFile.h"
 #include "locations/LocationSettings.h"
 #include "platform/ApplicationFolder.h"

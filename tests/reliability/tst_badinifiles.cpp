@@ -5,7 +5,7 @@
 #include "ReliabilitySupport.h"
 #include "TestAppFolder.h"
 
-#include "app/AppState.h"
+#include "app/state/AppState.h"
 #include "app/MainWindow.h"
 #include "ini/IniFile.h"
 

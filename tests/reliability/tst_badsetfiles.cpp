@@ -7,7 +7,7 @@
 #include "SystemReasons.h"
 #include "TreeItems.h"
 
-#include "app/AppState.h"
+#include "app/state/AppState.h"
 #include "setfiles/SetFileFormat.h"
 
 #include <QDir>

@@ -7,9 +7,9 @@
 #include "TestAppFolder.h"
 #include "TreeItems.h"
 
-#include "app/AppState.h"
+#include "app/state/AppState.h"
 #include "app/MainWindow.h"
-#include "app/MainWindowForm.h"
+#include "app/form/MainWindowForm.h"
 #include "setfiles/SetFileFormat.h"
 
 #include <QLineEdit>

@@ -4,9 +4,9 @@
 #include "TestAppFolder.h"
 #include "TreeItems.h"
 
-#include "app/AppState.h"
+#include "app/state/AppState.h"
 #include "app/MainWindow.h"
-#include "app/MainWindowForm.h"
+#include "app/form/MainWindowForm.h"
 #include "mods/ModCatalogue.h"
 #include "mods/ModSelectionText.h"
 #include "platform/FolderWatch.h"

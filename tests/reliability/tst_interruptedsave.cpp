@@ -5,7 +5,7 @@
 #include "ReliabilitySupport.h"
 #include "SaveVariants.h"
 
-#include "app/AppState.h"
+#include "app/state/AppState.h"
 #include "ini/IniFile.h"
 #include "platform/ApplicationFolder.h"
 #include "setfiles/SetFileFormat.h"

@@ -1,7 +1,7 @@
 #include "SetFileTestSupport.h"
 #include "TreeItems.h"
 
-#include "app/ModTable.h"
+#include "app/state/ModTable.h"
 
 #include <QListWidget>
 

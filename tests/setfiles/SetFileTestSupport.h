@@ -5,7 +5,7 @@
 #include "StartedTool.h"
 #include "TreeItems.h"
 
-#include "app/ModEntry.h"
+#include "app/state/ModEntry.h"
 
 #include <QByteArray>
 #include <QString>

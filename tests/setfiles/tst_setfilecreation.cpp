@@ -1,7 +1,7 @@
 #include "SetFileTestSupport.h"
 #include "SystemReasons.h"
 
-#include "app/AppState.h"
+#include "app/state/AppState.h"
 #include "setfiles/SetFileCreate.h"
 #include "setfiles/SetName.h"
 

@@ -3,7 +3,7 @@
 #include "SystemReasons.h"
 #include "TestAppFolder.h"
 
-#include "app/AppState.h"
+#include "app/state/AppState.h"
 #include "platform/TextEncoding.h"
 #include "setfiles/SetFileFormat.h"
 #include "setfiles/SetFileNameCheck.h"

@@ -2,7 +2,7 @@
 #include "SetFileTestSupport.h"
 #include "SystemReasons.h"
 
-#include "app/AppState.h"
+#include "app/state/AppState.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 #include "TestAppFolder.h"
 
 #include "app/MainWindow.h"
-#include "app/MainWindowForm.h"
+#include "app/form/MainWindowForm.h"
 #include "platform/DesktopEntry.h"
 #include "platform/DesktopShortcut.h"
 #include "platform/WindowsCommandLine.h"

@@ -1,6 +1,6 @@
 #include "PlatformProbe.h"
 
-#include "app/AppState.h"
+#include "app/state/AppState.h"
 #include "platform/FolderOpener.h"
 #include "platform/ProcessExit.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppState.h"
+#include "app/state/AppState.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "app/AppState.h"
+#include "app/state/AppState.h"
 
 AppState &appState()
 {

@@ -1,4 +1,4 @@
-#include "app/ModTable.h"
+#include "app/state/ModTable.h"
 
 #include <algorithm>
 

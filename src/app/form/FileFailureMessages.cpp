@@ -1,4 +1,4 @@
-#include "app/FileFailureMessages.h"
+#include "app/form/FileFailureMessages.h"
 
 #include "platform/MessageBoxes.h"
 #include "platform/SystemReason.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ModEntry.h"
-#include "app/ModTable.h"
+#include "app/state/ModEntry.h"
+#include "app/state/ModTable.h"
 
 #include <QString>
 #include <QStringList>

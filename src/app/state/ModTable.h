@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ModEntry.h"
+#include "app/state/ModEntry.h"
 
 #include <QHash>
 #include <QVector>
