@@ -58,9 +58,8 @@ class GameConfigEditorTest : public QObject {
 
 private slots:
     void showsWindowsLineEndsLineByLine();
-    void savesWithPlatformLineEnds();
-    void savesTheTextAsEdited();
-    void emptyEditorLeavesEmptyFile();
+    void savesTheEditorsText_data();
+    void savesTheEditorsText();
     void repeatedSavesWriteTheSameContent();
     void saveGoesToTheCurrentPath();
     void saveKeepsTheEncodingTheGameReads_data();
@@ -81,32 +80,34 @@ void GameConfigEditorTest::showsWindowsLineEndsLineByLine()
     QCOMPARE(tool.editor()->document()->blockCount(), 5);
 }
 
-void GameConfigEditorTest::savesWithPlatformLineEnds()
+void GameConfigEditorTest::savesTheEditorsText_data()
 {
-    StartedOnConfig tool("a=1\r\nb=2\r\n");
-    tool.save();
-    QVERIFY(tool.probe.messages.isEmpty());
-    QCOMPARE(tool.onDisk(), "a=1" + lineEnd + "b=2" + lineEnd);
+    QTest::addColumn<QByteArray>("read");
+    // A null text leaves the editor as it was read.
+    QTest::addColumn<QString>("typed");
+    // With "\n" for the platform's line end.
+    QTest::addColumn<QByteArray>("saved");
+    QTest::newRow("as read, with the platform's line ends")
+        << QByteArray("a=1\r\nb=2\r\n") << QString() << QByteArray("a=1\nb=2\n");
+    QTest::newRow("as edited") << QByteArray("old=1\n")
+                               << QStringLiteral("player=Jörg\nvolume=  7 \n")
+                               << QStringLiteral("player=Jörg\nvolume=  7 \n").toLocal8Bit();
+    QTest::newRow("emptied, leaving an empty file")
+        << QByteArray("something=1\n") << QStringLiteral("") << QByteArray();
 }
 
-void GameConfigEditorTest::savesTheTextAsEdited()
+void GameConfigEditorTest::savesTheEditorsText()
 {
-    StartedOnConfig tool("old=1\n");
-    tool.editor()->setPlainText(QStringLiteral("player=Jörg\nvolume=  7 \n"));
-    tool.save();
-    QVERIFY(tool.probe.messages.isEmpty());
-    QCOMPARE(tool.onDisk(),
-             QStringLiteral("player=Jörg").toLocal8Bit() + lineEnd + "volume=  7 " + lineEnd);
-}
-
-void GameConfigEditorTest::emptyEditorLeavesEmptyFile()
-{
-    StartedOnConfig tool("something=1\n");
-    tool.editor()->clear();
+    QFETCH(QByteArray, read);
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, saved);
+    StartedOnConfig tool(read);
+    if (!typed.isNull())
+        tool.editor()->setPlainText(typed);
     tool.save();
     QVERIFY(tool.probe.messages.isEmpty());
     QVERIFY(QFileInfo::exists(tool.folder.configPath()));
-    QCOMPARE(tool.onDisk(), QByteArray());
+    QCOMPARE(tool.onDisk(), saved.replace("\n", lineEnd));
 }
 
 void GameConfigEditorTest::repeatedSavesWriteTheSameContent()

@@ -1,9 +1,5 @@
-#include "Deadlines.h"
-#include "MainWindowSpots.h"
+#include "EndToEndTest.h"
 #include "ScreenReader.h"
-#include "ToolFolder.h"
-#include "ToolProcess.h"
-#include "XDisplay.h"
 
 #include <QtTest>
 
@@ -11,16 +7,15 @@
 // Ctrl+F and a few letters, closes the find field with Escape and unticks every mod through
 // the list's context menu. The test reads the window only as a screen reader does, through the
 // accessibility bus: the list's rows, the texts of the displays and what is announced.
-class FindModsEndToEnd : public QObject {
+class FindModsEndToEnd : public EndToEndTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanup();
     void findingAndUntickingAsAScreenReaderHearsIt();
 
 private:
-    XDisplay display;
+    void initTestCaseWithDisplay() override;
+
     std::unique_ptr<ScreenReader> reader;
 };
 
@@ -43,36 +38,23 @@ bool readsAs(const Reading &reading, const decltype(reading()) &expected, QDeadl
 }
 } // namespace
 
-void FindModsEndToEnd::initTestCase()
+void FindModsEndToEnd::initTestCaseWithDisplay()
 {
-    const QString reason = XDisplay::unavailableReason();
-    if (!reason.isEmpty())
-        QSKIP(qPrintable(reason));
     // As with a screen reader running: the toolkit serves the accessibility bus.
     qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     reader = std::make_unique<ScreenReader>();
     if (!reader->unavailableReason().isEmpty())
         QFAIL(qPrintable(reader->unavailableReason()));
-    XDisplay::clearScreenshots();
-}
-
-void FindModsEndToEnd::cleanup()
-{
-    if (QTest::currentTestFailed())
-        display.screenshot(QStringLiteral("failure"));
 }
 
 void FindModsEndToEnd::findingAndUntickingAsAScreenReaderHearsIt()
 {
-    ToolFolder folder;
-    QVERIFY(folder.copyBuiltTool());
-    QVERIFY(folder.createGame(multiplay, {QStringLiteral("campaign.zip")},
-                              {QStringLiteral("global.zip")}));
-    ToolProcess tool(folder.toolPath(), folder.root() + QStringLiteral("/tool-output.log"));
-    QVERIFY(tool.start());
-    const XDisplay::WindowId window = display.waitForWindow(
-        spots::mainWindowTitle, spots::mainWindowSize, deadlines::toolStart());
-    QVERIFY2(!window.isEmpty(), qPrintable(tool.describe()));
+    TestAppFolder folder(gameFolderName());
+    QVERIFY(installTool(folder, multiplay, {QStringLiteral("campaign.zip")},
+                        {QStringLiteral("global.zip")}));
+    ToolProcess tool(toolPath(folder), folder.root() + QStringLiteral("/tool-output.log"));
+    const XDisplay::WindowId window = startTool(tool);
+    QVERIFY(!window.isEmpty());
     const ScreenReader::Node application =
         reader->application(QStringLiteral("varnhold-mod-manager"), deadlines::step());
     QVERIFY2(application, "the tool never showed up on the accessibility bus");

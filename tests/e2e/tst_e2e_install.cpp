@@ -1,8 +1,4 @@
-#include "Deadlines.h"
-#include "MainWindowSpots.h"
-#include "ToolFolder.h"
-#include "ToolProcess.h"
-#include "XDisplay.h"
+#include "EndToEndTest.h"
 
 #include <QDirIterator>
 #include <QFileInfo>
@@ -13,12 +9,10 @@
 // `cmake --install` must give a folder that can be copied anywhere and run from there: the
 // executable at its top (the tool keeps options.ini and "Set Files" beside itself), the
 // desktop entry and icons for Linux desktops, the stand-in game only when asked for.
-class InstallEndToEnd : public QObject {
+class InstallEndToEnd : public EndToEndTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanup();
     void installedFolderHoldsExactlyTheToolAndItsDesktopFiles();
     void desktopEntryIsValidAndStartsTheToolWithItsIcon();
     void iconsHaveTheSizeOfTheirFolder_data();
@@ -26,13 +20,13 @@ private slots:
     void installedToolStartsAndRunsTheGame();
 
 private:
+    void initTestCaseWithDisplay() override;
     QString installed(const QString &relativePath) const
     {
         return folder.appDir() + QLatin1Char('/') + relativePath;
     }
 
-    XDisplay display;
-    ToolFolder folder;
+    TestAppFolder folder{gameFolderName()};
     QStringList installedFiles;
 };
 
@@ -65,13 +59,8 @@ QSize pngSize(const QByteArray &png)
 }
 } // namespace
 
-void InstallEndToEnd::initTestCase()
+void InstallEndToEnd::initTestCaseWithDisplay()
 {
-    const QString reason = XDisplay::unavailableReason();
-    if (!reason.isEmpty())
-        QSKIP(qPrintable(reason));
-    XDisplay::clearScreenshots();
-
     QProcess install;
     install.setProcessChannelMode(QProcess::MergedChannels);
     install.start(QStringLiteral(VMM_CMAKE_COMMAND),
@@ -82,12 +71,6 @@ void InstallEndToEnd::initTestCase()
     QVERIFY2(install.exitStatus() == QProcess::NormalExit && install.exitCode() == 0,
              output.constData());
     installedFiles = filesBelow(folder.appDir());
-}
-
-void InstallEndToEnd::cleanup()
-{
-    if (QTest::currentTestFailed())
-        display.screenshot(QStringLiteral("failure"));
 }
 
 void InstallEndToEnd::installedFolderHoldsExactlyTheToolAndItsDesktopFiles()
@@ -120,7 +103,7 @@ void InstallEndToEnd::desktopEntryIsValidAndStartsTheToolWithItsIcon()
     QVERIFY2(report.isEmpty(), report.constData());
 
     const QStringList lines =
-        QString::fromUtf8(ToolFolder::readFile(entry)).split(QLatin1Char('\n'));
+        QString::fromUtf8(TestAppFolder::readFile(entry)).split(QLatin1Char('\n'));
     QCOMPARE(lines.value(0), QStringLiteral("[Desktop Entry]"));
     for (const char *line : {"Type=Application", "Name=Varnhold Mod Manager",
                              "Exec=varnhold-mod-manager", "Icon=varnhold-mod-manager"})
@@ -137,26 +120,20 @@ void InstallEndToEnd::iconsHaveTheSizeOfTheirFolder_data()
 void InstallEndToEnd::iconsHaveTheSizeOfTheirFolder()
 {
     QFETCH(int, size);
-    QCOMPARE(pngSize(ToolFolder::readFile(installed(iconPath(size)))), QSize(size, size));
+    QCOMPARE(pngSize(TestAppFolder::readFile(installed(iconPath(size)))), QSize(size, size));
 }
 
 void InstallEndToEnd::installedToolStartsAndRunsTheGame()
 {
-    QVERIFY(folder.createGame({QStringLiteral("alpha.zip")}, {}, {}));
-    ToolProcess tool(folder.toolPath(), folder.root() + QStringLiteral("/installed-run.log"));
-    QVERIFY(tool.start());
-    const XDisplay::WindowId window = display.waitForWindow(
-        spots::mainWindowTitle, spots::mainWindowSize, deadlines::toolStart());
-    QVERIFY2(!window.isEmpty(), qPrintable(tool.describe()));
+    folder.createReadyTool({QStringLiteral("alpha.zip")});
+    ToolProcess tool(toolPath(folder), folder.root() + QStringLiteral("/installed-run.log"));
+    QVERIFY(!startTool(tool, spots::otherOptionsField).isEmpty());
     display.screenshot(QStringLiteral("installed-tool-started"));
-
-    QVERIFY2(display.clickToFocus(window, spots::otherOptionsField, deadlines::step()),
-             "the main window never took the keyboard focus");
     display.pressKeys({QStringLiteral("Tab"), QStringLiteral("space")});
     QVERIFY2(tool.waitForExit(deadlines::step()), qPrintable(tool.describe()));
     QVERIFY2(tool.exitStatus() == 0, qPrintable(tool.describe()));
     QVERIFY2(folder.waitForLaunches(1, deadlines::step()), qPrintable(folder.launchLog()));
-    QCOMPARE(folder.launches(),
+    QCOMPARE(folder.recordedLaunches(),
              QList<QStringList>{{QFileInfo(folder.gameDir()).canonicalFilePath()}});
 }
 

@@ -1,9 +1,5 @@
-#include "Deadlines.h"
-#include "MainWindowSpots.h"
+#include "EndToEndTest.h"
 #include "MapEvents.h"
-#include "ToolFolder.h"
-#include "ToolProcess.h"
-#include "XDisplay.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,17 +12,15 @@
 // A player starts a set without the window: from the command line, and from a desktop shortcut
 // that the tool made, opened by GLib's own launcher. The game must get the set's mods and no
 // window may ever be mapped.
-class LaunchSetEndToEnd : public QObject {
+class LaunchSetEndToEnd : public EndToEndTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanup();
     void launchStartsTheSetWithoutAnyWindow();
     void shortcutMadeInTheWindowStartsTheSet();
 
 private:
-    XDisplay display;
+    static bool prepare(TestAppFolder &folder, const QString &setName);
 };
 
 namespace {
@@ -35,19 +29,11 @@ const QByteArray setContent = "[SettingMP]\nMod0=beta.zip\nCount=1\n[SettingSP]\
                               "[SettingGlobal]\nMod0=global.zip\nCount=1\n"
                               "[General]\nOtherCommands=-windowed \"two words\"\n";
 
-QStringList expectedLaunch(const ToolFolder &folder)
+QStringList expectedLaunch(const TestAppFolder &folder)
 {
     return {QFileInfo(folder.gameDir()).canonicalFilePath(), QStringLiteral("--mod_mp=beta.zip"),
             QStringLiteral("--mod=global.zip"), QStringLiteral("-windowed"),
             QStringLiteral("two words")};
-}
-
-bool prepare(ToolFolder &folder, const QString &setName, const QByteArray &content)
-{
-    return folder.copyBuiltTool() &&
-           folder.createGame({QStringLiteral("alpha.zip"), QStringLiteral("beta.zip")},
-                             {QStringLiteral("campaign.zip")}, {QStringLiteral("global.zip")}) &&
-           ToolFolder::writeFile(folder.setFilesDir() + QLatin1Char('/') + setName, content);
 }
 
 struct Report {
@@ -79,41 +65,36 @@ QString valueOf(const QString &text, const QString &key)
 }
 } // namespace
 
-void LaunchSetEndToEnd::initTestCase()
+bool LaunchSetEndToEnd::prepare(TestAppFolder &folder, const QString &setName)
 {
-    const QString reason = XDisplay::unavailableReason();
-    if (!reason.isEmpty())
-        QSKIP(qPrintable(reason));
-    XDisplay::clearScreenshots();
-}
-
-void LaunchSetEndToEnd::cleanup()
-{
-    if (QTest::currentTestFailed())
-        display.screenshot(QStringLiteral("failure"));
+    if (!installTool(folder, {QStringLiteral("alpha.zip"), QStringLiteral("beta.zip")},
+                     {QStringLiteral("campaign.zip")}, {QStringLiteral("global.zip")}))
+        return false;
+    folder.createSetFile(setName, setContent);
+    return true;
 }
 
 void LaunchSetEndToEnd::launchStartsTheSetWithoutAnyWindow()
 {
-    ToolFolder folder;
-    QVERIFY(prepare(folder, QStringLiteral("Two Words.set"), setContent));
+    TestAppFolder folder(gameFolderName());
+    QVERIFY(prepare(folder, QStringLiteral("Two Words.set")));
     MapEvents maps(folder.root() + QStringLiteral("/map-events.log"));
     QVERIFY2(maps.startWatching(deadlines::step()), "the watch for mapped windows never saw one");
 
-    ToolProcess tool(folder.toolPath(), folder.root() + QStringLiteral("/tool-output.log"));
+    ToolProcess tool(toolPath(folder), folder.root() + QStringLiteral("/tool-output.log"));
     QVERIFY(tool.start({QStringLiteral("-style"), QStringLiteral("fusion"),
                         QStringLiteral("--launch"), QStringLiteral("Two Words")}));
     QVERIFY2(tool.waitForExit(deadlines::toolStart()), qPrintable(tool.describe()));
     QVERIFY2(tool.exitStatus() == 0, qPrintable(tool.describe()));
     QVERIFY2(folder.waitForLaunches(1, deadlines::step()), qPrintable(folder.launchLog()));
-    QCOMPARE(folder.launches(), QList<QStringList>{expectedLaunch(folder)});
+    QCOMPARE(folder.recordedLaunches(), QList<QStringList>{expectedLaunch(folder)});
     QCOMPARE(maps.mappedWindows(), 0);
 }
 
 void LaunchSetEndToEnd::shortcutMadeInTheWindowStartsTheSet()
 {
-    ToolFolder folder;
-    QVERIFY(prepare(folder, weirdSet, setContent));
+    TestAppFolder folder(gameFolderName());
+    QVERIFY(prepare(folder, weirdSet));
     // An installed folder carries its icons below it; the shortcut shows the biggest.
     const QString icon =
         folder.appDir() +
@@ -123,37 +104,30 @@ void LaunchSetEndToEnd::shortcutMadeInTheWindowStartsTheSet()
     // The desktop folder that user-dirs.dirs names; it does not exist yet.
     const QString desktop = folder.root() + QStringLiteral("/My Desktop");
     QTemporaryDir config;
-    QVERIFY(ToolFolder::writeFile(config.path() + QStringLiteral("/user-dirs.dirs"),
-                                  "XDG_DESKTOP_DIR=\"" + desktop.toUtf8() + "\"\n"));
+    TestAppFolder::writeFile(config.path() + QStringLiteral("/user-dirs.dirs"),
+                             "XDG_DESKTOP_DIR=\"" + desktop.toUtf8() + "\"\n");
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     const auto restoreConfigHome = qScopeGuard([] { qunsetenv("XDG_CONFIG_HOME"); });
     const QString shortcut = desktop + QStringLiteral("/It's \"5$\" 100% a\\b - Varnhold.desktop");
 
     {
-        ToolProcess tool(folder.toolPath(), folder.root() + QStringLiteral("/window-run.log"));
-        QVERIFY(tool.start());
-        const XDisplay::WindowId window = display.waitForWindow(
-            spots::mainWindowTitle, spots::mainWindowSize, deadlines::toolStart());
-        QVERIFY2(!window.isEmpty(), qPrintable(tool.describe()));
-        QVERIFY2(display.clickToFocus(window, spots::otherOptionsField, deadlines::step()),
-                 "the main window never took the keyboard focus");
+        ToolProcess tool(toolPath(folder), folder.root() + QStringLiteral("/window-run.log"));
+        const XDisplay::WindowId window = startTool(tool, spots::otherOptionsField);
+        QVERIFY(!window.isEmpty());
         display.click(window, spots::setFilesPageTitle);
         // Past the run button into the set-file list, its first set current, then its menu.
         display.pressKeys({QStringLiteral("Tab"), QStringLiteral("Tab"), QStringLiteral("Home"),
                            QStringLiteral("shift+F10")});
         display.screenshot(QStringLiteral("context-menu"));
         display.pressKeys({QStringLiteral("Down"), QStringLiteral("Return")});
-        QDeadlineTimer made = deadlines::step();
-        while (!QFileInfo::exists(shortcut) && !made.hasExpired())
-            QThread::msleep(50);
-        QVERIFY2(QFileInfo::exists(shortcut), qPrintable(tool.describe()));
+        QVERIFY2(waitForFile(shortcut), qPrintable(tool.describe()));
     }
 
     const Report validation = runProgram(QStringLiteral(VMM_DESKTOP_FILE_VALIDATE), {shortcut});
     QVERIFY2(validation.finished && validation.status == 0, validation.output.constData());
     QVERIFY2(validation.output.isEmpty(), validation.output.constData());
     QVERIFY(QFileInfo(shortcut).isExecutable());
-    const QString entry = QString::fromUtf8(ToolFolder::readFile(shortcut));
+    const QString entry = QString::fromUtf8(TestAppFolder::readFile(shortcut));
     QCOMPARE(valueOf(entry, QStringLiteral("Icon")), icon);
     QVERIFY2(
         valueOf(entry, QStringLiteral("Exec"))
@@ -167,7 +141,7 @@ void LaunchSetEndToEnd::shortcutMadeInTheWindowStartsTheSet()
     QVERIFY2(launcher.waitForExit(deadlines::step()), qPrintable(launcher.describe()));
     QVERIFY2(launcher.exitStatus() == 0, qPrintable(launcher.describe()));
     QVERIFY2(folder.waitForLaunches(1, deadlines::toolStart()), qPrintable(folder.launchLog()));
-    QCOMPARE(folder.launches(), QList<QStringList>{expectedLaunch(folder)});
+    QCOMPARE(folder.recordedLaunches(), QList<QStringList>{expectedLaunch(folder)});
     // The tool ends right after starting the game; a window of its would have come by then.
     QThread::msleep(500);
     QCOMPARE(maps.mappedWindows(), 0);

@@ -1,8 +1,4 @@
-#include "Deadlines.h"
-#include "MainWindowSpots.h"
-#include "ToolFolder.h"
-#include "ToolProcess.h"
-#include "XDisplay.h"
+#include "EndToEndTest.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,45 +9,23 @@
 // A player starts the tool, ticks a mod with the keyboard, types further options and runs the
 // game: the game must start in its own folder with exactly those arguments, toolkit options
 // included, and the tool must be gone with status 0.
-class RunGameEndToEnd : public QObject {
+class RunGameEndToEnd : public EndToEndTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanup();
     void tickedModAndTypedOptionsReachTheGame();
-
-private:
-    XDisplay display;
 };
-
-void RunGameEndToEnd::initTestCase()
-{
-    const QString reason = XDisplay::unavailableReason();
-    if (!reason.isEmpty())
-        QSKIP(qPrintable(reason));
-    XDisplay::clearScreenshots();
-}
-
-void RunGameEndToEnd::cleanup()
-{
-    if (QTest::currentTestFailed())
-        display.screenshot(QStringLiteral("failure"));
-}
 
 void RunGameEndToEnd::tickedModAndTypedOptionsReachTheGame()
 {
-    ToolFolder folder;
-    QVERIFY(folder.copyBuiltTool());
-    QVERIFY(folder.createGame(
+    TestAppFolder folder(gameFolderName());
+    QVERIFY(installTool(
+        folder,
         {QStringLiteral("alpha.zip"), QStringLiteral("beta.zip"), QStringLiteral("gamma.zip")},
         {QStringLiteral("campaign.zip")}, {QStringLiteral("global.zip")}));
-    ToolProcess tool(folder.toolPath(), folder.root() + QStringLiteral("/tool-output.log"));
-    QVERIFY(tool.start());
-
-    const XDisplay::WindowId window =
-        display.waitForWindow(spots::mainWindowTitle, QSize(), deadlines::toolStart());
-    QVERIFY2(!window.isEmpty(), qPrintable(tool.describe()));
+    ToolProcess tool(toolPath(folder), folder.root() + QStringLiteral("/tool-output.log"));
+    const XDisplay::WindowId window = startTool(tool, QPoint(), QSize());
+    QVERIFY(!window.isEmpty());
     QCOMPARE(display.windowSize(window), spots::mainWindowSize);
     display.screenshot(QStringLiteral("window-shown"));
 
@@ -78,7 +52,7 @@ void RunGameEndToEnd::tickedModAndTypedOptionsReachTheGame()
                                QStringLiteral("-style"),
                                QStringLiteral("fusion"),
                                QStringLiteral("two words")};
-    QCOMPARE(folder.launches(), QList<QStringList>{expected});
+    QCOMPARE(folder.recordedLaunches(), QList<QStringList>{expected});
 }
 
 QTEST_GUILESS_MAIN(RunGameEndToEnd)

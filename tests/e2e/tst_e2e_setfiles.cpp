@@ -1,8 +1,4 @@
-#include "Deadlines.h"
-#include "MainWindowSpots.h"
-#include "ToolFolder.h"
-#include "ToolProcess.h"
-#include "XDisplay.h"
+#include "EndToEndTest.h"
 
 #include <QFileInfo>
 #include <QThread>
@@ -11,59 +7,31 @@
 // A player stores the current selection as a set file through both creation dialogs, runs
 // the game, and in a fresh start of the tool loads the set file and runs the game again: the
 // second start of the game must get exactly what the first one got.
-class SetFilesEndToEnd : public QObject {
+class SetFilesEndToEnd : public EndToEndTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanup();
     void setFileCreatedInOneRunRestoresTheSelectionInTheNext();
 
 private:
-    XDisplay::WindowId waitForMainWindow(const ToolProcess &tool);
     void selectModsAndOptions(const XDisplay::WindowId &window);
     void createSetFileWithSelectedMods(const XDisplay::WindowId &window, const QString &name);
     void loadOnlySetFile(const XDisplay::WindowId &window);
     void runGame(const XDisplay::WindowId &window, ToolProcess &tool);
-
-    XDisplay display;
 };
 
 namespace {
 QByteArray waitForFileContent(const QString &path, const QByteArray &expected,
                               QDeadlineTimer deadline)
 {
-    QByteArray content = ToolFolder::readFile(path);
+    QByteArray content = TestAppFolder::readFile(path);
     while (content != expected && !deadline.hasExpired()) {
         QThread::msleep(50);
-        content = ToolFolder::readFile(path);
+        content = TestAppFolder::readFile(path);
     }
     return content;
 }
 } // namespace
-
-void SetFilesEndToEnd::initTestCase()
-{
-    const QString reason = XDisplay::unavailableReason();
-    if (!reason.isEmpty())
-        QSKIP(qPrintable(reason));
-    XDisplay::clearScreenshots();
-}
-
-void SetFilesEndToEnd::cleanup()
-{
-    if (QTest::currentTestFailed())
-        display.screenshot(QStringLiteral("failure"));
-}
-
-XDisplay::WindowId SetFilesEndToEnd::waitForMainWindow(const ToolProcess &tool)
-{
-    const XDisplay::WindowId window = display.waitForWindow(
-        spots::mainWindowTitle, spots::mainWindowSize, deadlines::toolStart());
-    if (window.isEmpty())
-        qWarning("no main window of the expected size: %s", qPrintable(tool.describe()));
-    return window;
-}
 
 // Ticks alpha.zip and gamma.zip in the first list and global.zip in the global list, all
 // with the keyboard, and types -skipintro as further options.
@@ -131,9 +99,9 @@ void SetFilesEndToEnd::runGame(const XDisplay::WindowId &window, ToolProcess &to
 
 void SetFilesEndToEnd::setFileCreatedInOneRunRestoresTheSelectionInTheNext()
 {
-    ToolFolder folder;
-    QVERIFY(folder.copyBuiltTool());
-    QVERIFY(folder.createGame(
+    TestAppFolder folder(gameFolderName());
+    QVERIFY(installTool(
+        folder,
         {QStringLiteral("alpha.zip"), QStringLiteral("beta.zip"), QStringLiteral("gamma.zip")},
         {QStringLiteral("campaign.zip")}, {QStringLiteral("global.zip")}));
     const QString setFile = folder.setFilesDir() + QStringLiteral("/evening.set");
@@ -143,9 +111,8 @@ void SetFilesEndToEnd::setFileCreatedInOneRunRestoresTheSelectionInTheNext()
         QStringLiteral("-skipintro")};
 
     {
-        ToolProcess tool(folder.toolPath(), folder.root() + QStringLiteral("/first-run.log"));
-        QVERIFY(tool.start());
-        const XDisplay::WindowId window = waitForMainWindow(tool);
+        ToolProcess tool(toolPath(folder), folder.root() + QStringLiteral("/first-run.log"));
+        const XDisplay::WindowId window = startTool(tool);
         QVERIFY(!window.isEmpty());
         display.screenshot(QStringLiteral("first-start"));
 
@@ -173,12 +140,11 @@ void SetFilesEndToEnd::setFileCreatedInOneRunRestoresTheSelectionInTheNext()
         if (QTest::currentTestFailed())
             return;
         QVERIFY2(folder.waitForLaunches(1, deadlines::step()), qPrintable(folder.launchLog()));
-        QCOMPARE(folder.launches().value(0), expectedLaunch);
+        QCOMPARE(folder.recordedLaunches().value(0), expectedLaunch);
     }
 
-    ToolProcess tool(folder.toolPath(), folder.root() + QStringLiteral("/second-run.log"));
-    QVERIFY(tool.start());
-    const XDisplay::WindowId window = waitForMainWindow(tool);
+    ToolProcess tool(toolPath(folder), folder.root() + QStringLiteral("/second-run.log"));
+    const XDisplay::WindowId window = startTool(tool);
     QVERIFY(!window.isEmpty());
     display.screenshot(QStringLiteral("fresh-start"));
     loadOnlySetFile(window);
@@ -188,7 +154,7 @@ void SetFilesEndToEnd::setFileCreatedInOneRunRestoresTheSelectionInTheNext()
     if (QTest::currentTestFailed())
         return;
     QVERIFY2(folder.waitForLaunches(2, deadlines::step()), qPrintable(folder.launchLog()));
-    QCOMPARE(folder.launches().value(1), expectedLaunch);
+    QCOMPARE(folder.recordedLaunches().value(1), expectedLaunch);
 }
 
 QTEST_GUILESS_MAIN(SetFilesEndToEnd)

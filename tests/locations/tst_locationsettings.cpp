@@ -3,9 +3,9 @@
 #include "PlatformProbe.h"
 #include "TestAppFolder.h"
 
-#include "app/state/AppState.h"
 #include "app/MainWindow.h"
 #include "app/form/MainWindowForm.h"
+#include "app/state/AppState.h"
 #include "ini/IniFile.h"
 #include "locations/LocationSettings.h"
 #include "locations/LocationStartup.h"
@@ -32,11 +32,6 @@ QByteArray optionsIni(const QString &exe, const QString &modFolder, const QStrin
         QStringLiteral("[Paths]\nExecutablePath=%1\nModFolderPath=%2\nConfigFilePath=%3\n")
             .arg(exe, modFolder, config)
             .toUtf8());
-}
-
-void pressButton(OptionsDialog *dialog, QDialogButtonBox::StandardButton which)
-{
-    dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))->button(which)->click();
 }
 
 void expectDefaults()
@@ -223,7 +218,7 @@ void LocationSettingsTest::firstStartElsewhereAsksAndCancelEndsWithZero()
     DialogDriver driver;
     driver.whenShown<OptionsDialog>([&events](OptionsDialog *dialog) {
         events << QStringLiteral("dialog");
-        pressButton(dialog, QDialogButtonBox::Cancel);
+        DialogDriver::clickStandardButton(QDialogButtonBox::Cancel)(dialog);
     });
 
     MainWindow window;
@@ -265,15 +260,14 @@ void LocationSettingsTest::firstStartElsewhereTakesDialogPaths()
     REQUIRE_FREE_DEFAULT_PLACE(place);
     DefaultGamePlace::createExecutable(); // only part of the game at the default place
     DialogDriver driver;
-    driver.whenShown<OptionsDialog>([&folder, &makeGame,
-                                     gameMadeWhileAsked](OptionsDialog *dialog) {
-        if (gameMadeWhileAsked)
-            makeGame();
-        dialog->findChild<QLineEdit *>(QStringLiteral("executablePath"))->setText(folder.exePath());
-        dialog->findChild<QLineEdit *>(QStringLiteral("modFolder"))->setText(folder.modFolder());
-        dialog->findChild<QLineEdit *>(QStringLiteral("ConfigFile"))->setText(folder.configPath());
-        pressButton(dialog, QDialogButtonBox::Ok);
-    });
+    driver.whenShown<OptionsDialog>(
+        [&folder, &makeGame, gameMadeWhileAsked](OptionsDialog *dialog) {
+            if (gameMadeWhileAsked)
+                makeGame();
+            DialogDriver::enterLocations(folder.exePath(), folder.modFolder(),
+                                         folder.configPath())(dialog);
+            DialogDriver::clickStandardButton(QDialogButtonBox::Ok)(dialog);
+        });
 
     MainWindow window;
 
@@ -320,8 +314,9 @@ void LocationSettingsTest::cancelAtStartLeavesOldOptionsIniUntouched()
     const QByteArray old = "; kept\n[Paths]\nExecutablePath=gone.exe\n";
     TestAppFolder::writeFile(folder.optionsIniPath(), old);
     DialogDriver driver;
-    driver.whenShown<OptionsDialog>(
-        [](OptionsDialog *dialog) { pressButton(dialog, QDialogButtonBox::Cancel); });
+    driver.whenShown<OptionsDialog>([](OptionsDialog *dialog) {
+        DialogDriver::clickStandardButton(QDialogButtonBox::Cancel)(dialog);
+    });
     QWidget window;
 
     QVERIFY(!settleLocations(&window));

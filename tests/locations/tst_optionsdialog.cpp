@@ -2,9 +2,9 @@
 #include "PlatformProbe.h"
 #include "TestAppFolder.h"
 
-#include "app/state/AppState.h"
 #include "app/MainWindow.h"
 #include "app/form/MainWindowForm.h"
+#include "app/state/AppState.h"
 #include "locations/OptionsDialog.h"
 
 #include <QDialogButtonBox>
@@ -19,19 +19,6 @@ namespace {
 QLineEdit *field(QDialog *dialog, const char *name)
 {
     return dialog->findChild<QLineEdit *>(QLatin1String(name));
-}
-
-void pressButton(QDialog *dialog, QDialogButtonBox::StandardButton which)
-{
-    dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))->button(which)->click();
-}
-
-void fillFields(QDialog *dialog, const QString &exe, const QString &modFolder,
-                const QString &config)
-{
-    field(dialog, "executablePath")->setText(exe);
-    field(dialog, "modFolder")->setText(modFolder);
-    field(dialog, "ConfigFile")->setText(config);
 }
 
 void setLocations(const QString &exe, const QString &modFolder, const QString &config)
@@ -211,11 +198,12 @@ void OptionsDialogTest::okChecksAllThreePaths()
     bool openAfterOk = false;
     DialogDriver driver;
     driver.whenShown<OptionsDialog>([&](OptionsDialog *dialog) {
-        fillFields(dialog, fill(exe, folder), fill(modFolder, folder), fill(config, folder));
-        pressButton(dialog, QDialogButtonBox::Ok);
+        DialogDriver::enterLocations(fill(exe, folder), fill(modFolder, folder),
+                                     fill(config, folder))(dialog);
+        DialogDriver::clickStandardButton(QDialogButtonBox::Ok)(dialog);
         openAfterOk = dialog->isVisible();
         if (openAfterOk)
-            pressButton(dialog, QDialogButtonBox::Cancel);
+            DialogDriver::clickStandardButton(QDialogButtonBox::Cancel)(dialog);
     });
     QWidget parent;
 
@@ -252,7 +240,8 @@ void OptionsDialogTest::toolkitRejectionCancels()
     setLocations(QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"));
     DialogDriver driver;
     driver.whenShown<OptionsDialog>([escape](OptionsDialog *dialog) {
-        fillFields(dialog, QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z"));
+        DialogDriver::enterLocations(QStringLiteral("x"), QStringLiteral("y"),
+                                     QStringLiteral("z"))(dialog);
         if (escape)
             QTest::keyClick(dialog, Qt::Key_Escape);
         else
@@ -277,7 +266,7 @@ void OptionsDialogTest::eachRunMakesAndDeletesItsOwnDialog()
     const auto recordAndCancel = [&dialogs](OptionsDialog *dialog) {
         dialogs << dialog;
         dialog->findChild<QPushButton *>(QStringLiteral("browseConfig"))->click();
-        pressButton(dialog, QDialogButtonBox::Cancel);
+        DialogDriver::clickStandardButton(QDialogButtonBox::Cancel)(dialog);
     };
     QWidget parent;
 
@@ -421,15 +410,15 @@ void OptionsDialogTest::changePathsSavesOnlyAfterZero()
     const QStringList settled = locations();
     DialogDriver driver;
     driver.whenShown<OptionsDialog>([&](OptionsDialog *dialog) {
-        fillFields(dialog, entered.at(0), entered.at(1), entered.at(2));
+        DialogDriver::enterLocations(entered.at(0), entered.at(1), entered.at(2))(dialog);
         if (action == QLatin1String("escape")) {
             QTest::keyClick(dialog, Qt::Key_Escape);
             return;
         }
         if (action != QLatin1String("cancel"))
-            pressButton(dialog, QDialogButtonBox::Ok);
+            DialogDriver::clickStandardButton(QDialogButtonBox::Ok)(dialog);
         if (dialog->isVisible())
-            pressButton(dialog, QDialogButtonBox::Cancel);
+            DialogDriver::clickStandardButton(QDialogButtonBox::Cancel)(dialog);
     });
 
     window.form().ChangePaths->click();
@@ -462,7 +451,9 @@ void OptionsDialogTest::changePathsWarnsWhenOptionsIniIsAFolder()
     QVERIFY(QFile::remove(folder.optionsIniPath()));
     QVERIFY(QDir().mkpath(folder.optionsIniPath()));
     DialogDriver driver;
-    const auto pressOk = [](OptionsDialog *dialog) { pressButton(dialog, QDialogButtonBox::Ok); };
+    const auto pressOk = [](OptionsDialog *dialog) {
+        DialogDriver::clickStandardButton(QDialogButtonBox::Ok)(dialog);
+    };
 
     driver.whenShown<OptionsDialog>(pressOk);
     window.form().ChangePaths->click();

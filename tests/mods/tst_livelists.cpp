@@ -5,6 +5,8 @@
 
 #include "platform/FolderWatch.h"
 
+#include "ModNames.h"
+
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -13,16 +15,6 @@
 #include <QtTest>
 
 namespace {
-QStringList tableNames(const ModTable &table, bool tickedOnly = false)
-{
-    QStringList names;
-    for (const ModEntry &entry : table) {
-        if (entry.ticked || !tickedOnly)
-            names.append(entry.name);
-    }
-    return names;
-}
-
 void changeFiles(const QString &folder, const QStringList &added, const QStringList &removed)
 {
     for (const QString &name : removed)
@@ -99,9 +91,9 @@ void LiveListsTest::modsFollowTheFolder()
     QVERIFY(relistings.waitFor(folder));
 
     QCOMPARE(itemTexts(tool.form().listMP), listed);
-    QCOMPARE(tableNames(appState().modsMP), listed);
+    QCOMPARE(namesOf(appState().modsMP), listed);
     QCOMPARE(checkedItems(tool.form().listMP), ticked);
-    QCOMPARE(tableNames(appState().modsMP, true), ticked);
+    QCOMPARE(tickedNames(appState().modsMP), ticked);
     QCOMPARE(tool.selectedMods(), (ticked + QStringList{"g.zip"}).join(QLatin1Char('\n')) + '\n');
     QString options;
     for (const QString &name : ticked)
@@ -153,7 +145,7 @@ void LiveListsTest::placeInTheListStays()
                                    : QStringList({"m010.zip", "m044.zip", "m046.zip"}));
     QCOMPARE(list->itemAt(QPoint(1, 1))->text(0), QStringLiteral("m040.zip"));
     QCOMPARE(QApplication::focusWidget(), list);
-    QCOMPARE(itemTexts(list), tableNames(appState().modsMP));
+    QCOMPARE(itemTexts(list), namesOf(appState().modsMP));
 }
 
 void LiveListsTest::vanishedSubfolderEmptiesItsListUntilItComesBack()
@@ -241,10 +233,7 @@ void LiveListsTest::setFileListFollowsTheFolder()
     changeFiles(folder.setFilesDir(), added, removed);
     QVERIFY(relistings.waitFor(folder.setFilesDir()));
 
-    QStringList texts;
-    for (int row = 0; row < list->count(); ++row)
-        texts << list->item(row)->text();
-    QCOMPARE(texts, listed);
+    QCOMPARE(itemTexts(list), listed);
     QCOMPARE(appState().setFileNames, listed);
     QCOMPARE(appState().selectedSetFile, chosenAfter);
     QCOMPARE(window.form().SelectedSetting->text(), chosenAfter);
@@ -284,10 +273,7 @@ void LiveListsTest::changedModFolderIsShown()
     QCOMPARE(tool.form().editVHConfig->toPlainText(), QStringLiteral("unsaved=edit"));
     QVERIFY(tool.probe.exits.isEmpty());
     const QStringList warnings{QStringLiteral("The mod folder %1/campaign is missing.").arg(other)};
-    QStringList texts;
-    for (const platform::MessageRecord &message : std::as_const(tool.probe.messages))
-        texts << message.text;
-    QCOMPARE(texts, campaignThere ? QStringList{} : warnings);
+    QCOMPARE(tool.probe.messageTexts(), campaignThere ? QStringList{} : warnings);
 }
 
 QTEST_MAIN(LiveListsTest)

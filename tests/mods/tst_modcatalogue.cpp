@@ -1,3 +1,4 @@
+#include "ModNames.h"
 #include "StartedTool.h"
 #include "TreeItems.h"
 
@@ -20,16 +21,6 @@ private slots:
     void missingSubfolderWarnsThenEndsWithItsStatus();
 };
 
-namespace {
-QStringList tableNames(const ModTable &table)
-{
-    QStringList names;
-    for (const ModEntry &entry : table)
-        names.append(entry.name);
-    return names;
-}
-} // namespace
-
 void ModCatalogueTest::listingOrderIgnoresCaseAndKeepsEveryExtension()
 {
     StartedTool tool({QStringLiteral("beta.zip"), QStringLiteral("Alpha.zip"),
@@ -38,7 +29,7 @@ void ModCatalogueTest::listingOrderIgnoresCaseAndKeepsEveryExtension()
     const QStringList expected{QStringLiteral("Alpha.zip"), QStringLiteral("beta.zip"),
                                QStringLiteral("Delta.PAK"), QStringLiteral("gamma.txt"),
                                QStringLiteral("README")};
-    QCOMPARE(tableNames(appState().modsMP), expected);
+    QCOMPARE(namesOf(appState().modsMP), expected);
     QCOMPARE(itemTexts(tool.form().listMP), expected);
 }
 
@@ -69,7 +60,7 @@ void ModCatalogueTest::namesWithLineBreaksAreLeftOut()
                       QStringLiteral("carriage\rreturn.zip"), QStringLiteral("both\r\n.zip"),
                       QStringLiteral("z.zip")});
     const QStringList expected{QStringLiteral("a.zip"), QStringLiteral("z.zip")};
-    QCOMPARE(tableNames(appState().modsMP), expected);
+    QCOMPARE(namesOf(appState().modsMP), expected);
     QCOMPARE(itemTexts(tool.form().listMP), expected);
 }
 
@@ -95,7 +86,7 @@ void ModCatalogueTest::namesStayExactlyAsListed()
     std::sort(sorted.begin(), sorted.end(), [](const QString &a, const QString &b) {
         return a.compare(b, Qt::CaseInsensitive) < 0;
     });
-    QCOMPARE(tableNames(appState().modsSP), sorted);
+    QCOMPARE(namesOf(appState().modsSP), sorted);
     QCOMPARE(itemTexts(tool.form().listSP), sorted);
 }
 
@@ -109,7 +100,7 @@ void ModCatalogueTest::itemsAreCheckableUntickedAndInTableOrder()
         {tool.form().listSP, &appState().modsSP},
         {tool.form().listGlobal, &appState().modsGlobal}};
     for (const auto &[list, table] : lists) {
-        QCOMPARE(itemTexts(list), tableNames(*table));
+        QCOMPARE(itemTexts(list), namesOf(*table));
         for (int row = 0; row < list->topLevelItemCount(); ++row) {
             QTreeWidgetItem *item = list->topLevelItem(row);
             QVERIFY(item->flags().testFlag(Qt::ItemIsUserCheckable));
@@ -133,13 +124,13 @@ void ModCatalogueTest::tablesAreAppendedToNotCleared()
 
     const ModFolderScan scan = scanModSubfolders(folder.modFolder());
     QVERIFY(scan.complete());
-    QCOMPARE(tableNames(appState().modsMP),
+    QCOMPARE(namesOf(appState().modsMP),
              QStringList({QStringLiteral("kept.zip"), QStringLiteral("kept.zip"),
                           QStringLiteral("new.zip")}));
     // Entries that join after a lookup are found too, and a name stands for its first entry.
     QCOMPARE(appState().modsMP.indexOf(QStringLiteral("new.zip")), 2);
     QCOMPARE(appState().modsMP.indexOf(QStringLiteral("kept.zip")), 0);
-    QCOMPARE(tableNames(appState().modsSP), QStringList{QStringLiteral("c.zip")});
+    QCOMPARE(namesOf(appState().modsSP), QStringList{QStringLiteral("c.zip")});
     QVERIFY(appState().modsGlobal.isEmpty());
 }
 

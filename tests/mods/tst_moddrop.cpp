@@ -117,12 +117,9 @@ void ModDropTest::droppedFilesAreCopiedIn()
     QCOMPARE(taken, urls.first().isLocalFile() ? Qt::CopyAction : Qt::IgnoreAction);
     QCOMPARE(contents(subfolder), folderAfter);
     QCOMPARE(contents(downloads), downloaded);
-    QStringList texts;
-    for (const platform::MessageRecord &message : std::as_const(tool.probe.messages))
-        texts << message.text;
     for (QString &message : messages)
         message.replace("%1", QDir::toNativeSeparators(downloads)).replace("%2", subfolder);
-    QCOMPARE(texts, messages);
+    QCOMPARE(tool.probe.messageTexts(), messages);
     if (folderAfter.size() > 1) {
         QVERIFY(relistings.waitFor(subfolder));
         QCOMPARE(itemTexts(tool.form().listMP), QStringList({"new.zip", "old.zip"}));

@@ -1,6 +1,6 @@
 #include "app/state/AppState.h"
-#include "mods/LaunchRequest.h"
 #include "app/state/ModGroup.h"
+#include "mods/LaunchRequest.h"
 #include "mods/ModSelectionText.h"
 
 #include <QProcess>
@@ -16,8 +16,8 @@ private slots:
     void composesTheDocumentedCommandLine();
     void nothingTickedLeavesASingleSpace();
     void modArgumentListKeepsEveryNameWhole();
-    void splitCommandFollowsTheQuotingRules_data();
-    void splitCommandFollowsTheQuotingRules();
+    void otherCommandsFollowTheQuotingRules_data();
+    void otherCommandsFollowTheQuotingRules();
     void launchRequestTakesProgramArgumentsAndFolder();
     void gameWorkingFolder_data();
     void gameWorkingFolder();
@@ -75,7 +75,7 @@ void ModSelectionTextTest::modArgumentListKeepsEveryNameWhole()
                   QStringLiteral("--mod=My Mod.zip")}));
 }
 
-void ModSelectionTextTest::splitCommandFollowsTheQuotingRules_data()
+void ModSelectionTextTest::otherCommandsFollowTheQuotingRules_data()
 {
     QTest::addColumn<QString>("otherCommands");
     QTest::addColumn<QStringList>("arguments");
@@ -111,12 +111,10 @@ void ModSelectionTextTest::splitCommandFollowsTheQuotingRules_data()
         << QStringList{QStringLiteral("--save=C:/Saves/one"), QStringLiteral("D:/My Saves")};
 }
 
-void ModSelectionTextTest::splitCommandFollowsTheQuotingRules()
+void ModSelectionTextTest::otherCommandsFollowTheQuotingRules()
 {
     QFETCH(QString, otherCommands);
     QFETCH(QStringList, arguments);
-    QCOMPARE(QProcess::splitCommand(otherCommands), arguments);
-
     appState().exePath = QStringLiteral("/games/Varnhold/varnhold");
     appState().otherCommands = otherCommands;
     QCOMPARE(buildLaunchRequest().arguments, arguments);

@@ -3,15 +3,8 @@
 #include "app/state/AppState.h"
 #include "setfiles/SetFileNames.h"
 
-#include <QApplication>
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
 
 #include <cerrno>
 #include <cstring>
@@ -198,72 +191,10 @@ void openFolderToEveryone(const QString &folder, const QString &root)
         setMode(dir.absolutePath(), 0755);
 }
 
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<unreadable>");
-    return file.readAll();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        qFatal("cannot write test file %s", qPrintable(path));
-    file.write(bytes);
-}
-
 QStringList listedSetFiles()
 {
     refreshSetFileNames();
     return appState().setFileNames;
-}
-
-namespace {
-void actWhenShown(const QString &objectName, const std::function<void(QWidget *)> &action,
-                  int attemptsLeft)
-{
-    QWidget *modal = QApplication::activeModalWidget();
-    if (!modal || !modal->isVisible() || modal->objectName() != objectName) {
-        if (attemptsLeft > 0)
-            QTimer::singleShot(10, [=] { actWhenShown(objectName, action, attemptsLeft - 1); });
-        return;
-    }
-    action(modal);
-}
-} // namespace
-
-void whenDialogShown(const QString &objectName, std::function<void(QWidget *)> action)
-{
-    QTimer::singleShot(0, [=] { actWhenShown(objectName, action, 500); });
-}
-
-void answerLocationsDialog(const QString &exePath, const QString &modFolder,
-                           const QString &configPath)
-{
-    whenDialogShown(QStringLiteral("OptionsDialog"), [=](QWidget *dialog) {
-        dialog->findChild<QLineEdit *>(QStringLiteral("executablePath"))->setText(exePath);
-        dialog->findChild<QLineEdit *>(QStringLiteral("modFolder"))->setText(modFolder);
-        dialog->findChild<QLineEdit *>(QStringLiteral("ConfigFile"))->setText(configPath);
-        dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))
-            ->button(QDialogButtonBox::Ok)
-            ->click();
-    });
-}
-
-void answerSetFileCreation(const QString &choiceButton, const QString &name)
-{
-    whenDialogShown(QStringLiteral("SetFileCreate"), [=](QWidget *dialog) {
-        dialog->findChild<QPushButton *>(choiceButton)->click();
-    });
-    whenDialogShown(QStringLiteral("SetName"), [=](QWidget *dialog) {
-        dialog->findChild<QLineEdit *>(QStringLiteral("Name"))->setText(name);
-        dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))
-            ->button(QDialogButtonBox::Ok)
-            ->click();
-    });
 }
 
 } // namespace reliability

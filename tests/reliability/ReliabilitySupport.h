@@ -10,8 +10,6 @@
 
 #include <functional>
 
-class QWidget;
-
 namespace reliability {
 
 // Under the sanitizers every allocation is bookkept, and the largest inputs would take
@@ -89,23 +87,7 @@ OrdinaryUserRun runAsOrdinaryUser(const std::function<QString()> &task);
 void openFolderToEveryone(const QString &folder, const QString &root);
 void setMode(const QString &path, int mode);
 
-QByteArray readBytes(const QString &path);
-void writeBytes(const QString &path, const QByteArray &bytes);
-
 // The names of the set files the tool lists in its set-file folder.
 QStringList listedSetFiles();
-
-// Acts on the next modal dialog of this object name from inside its own event loop. A dialog
-// that does not come within a few seconds is not waited for.
-void whenDialogShown(const QString &objectName, std::function<void(QWidget *)> action);
-
-// Answers the next locations dialog with these three paths and OK, from inside its own event
-// loop.
-void answerLocationsDialog(const QString &exePath, const QString &modFolder,
-                           const QString &configPath);
-
-// Answers the two dialogs of "Create New Setting File": the button of that object name in the
-// first ("CreateBlank" or "CreateWithSelected"), then the name and OK in the second.
-void answerSetFileCreation(const QString &choiceButton, const QString &name);
 
 } // namespace reliability

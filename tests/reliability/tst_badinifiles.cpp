@@ -1,12 +1,13 @@
 // The INI store and options.ini given what a hand editor, another program or a broken disk
 // may leave: the documented result every time, no crash, no hang, and no line lost.
 
+#include "DialogDriver.h"
 #include "PlatformProbe.h"
 #include "ReliabilitySupport.h"
 #include "TestAppFolder.h"
 
-#include "app/state/AppState.h"
 #include "app/MainWindow.h"
+#include "app/state/AppState.h"
 #include "ini/IniFile.h"
 
 #include <QtTest>
@@ -127,23 +128,23 @@ void BadIniFilesTest::loadsAndSavesWithoutLoss()
     saved = TestAppFolder::asSaved(saved);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("file.ini"));
-    writeBytes(path, content);
+    TestAppFolder::writeFile(path, content);
 
     IniFile ini(path);
     QCOMPARE(ini.status(), int(IniFile::StatusOk));
     ini.save(dir.filePath(QStringLiteral("saved.ini")));
     QCOMPARE(ini.status(), int(IniFile::StatusOk));
-    const QByteArray written = readBytes(dir.filePath(QStringLiteral("saved.ini")));
+    const QByteArray written = TestAppFolder::readFile(dir.filePath(QStringLiteral("saved.ini")));
     QCOMPARE(written.size(), saved.size());
     QVERIFY(written == saved);
-    QCOMPARE(readBytes(path), content); // loading never changes the file
+    QCOMPARE(TestAppFolder::readFile(path), content); // loading never changes the file
 }
 
 void BadIniFilesTest::byteOrderMarkIsNotPartOfTheFirstLine()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bom.ini"));
-    writeBytes(path, "\xEF\xBB\xBF[Paths]\nExecutablePath=C:/game.exe\n");
+    TestAppFolder::writeFile(path, "\xEF\xBB\xBF[Paths]\nExecutablePath=C:/game.exe\n");
     IniFile ini(path);
     QCOMPARE(ini.value(QStringLiteral("Paths"), QStringLiteral("ExecutablePath"), missing),
              QStringLiteral("C:/game.exe"));
@@ -154,7 +155,7 @@ void BadIniFilesTest::nulBytesStayInTheValue()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("with-nuls.ini"));
-    writeBytes(path, QByteArray("[Paths]\nExecutablePath=a\0b\n", 27));
+    TestAppFolder::writeFile(path, QByteArray("[Paths]\nExecutablePath=a\0b\n", 27));
     IniFile ini(path);
     QCOMPARE(ini.value(QStringLiteral("Paths"), QStringLiteral("ExecutablePath"), missing),
              QString::fromUtf8("a\0b", 3));
@@ -164,7 +165,7 @@ void BadIniFilesTest::invalidUtf8BecomesReplacementCharacters()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("latin1.ini"));
-    writeBytes(path, "[Paths]\nExecutablePath=C:/V\xE4lheim/game.exe\nNext=ok\n");
+    TestAppFolder::writeFile(path, "[Paths]\nExecutablePath=C:/V\xE4lheim/game.exe\nNext=ok\n");
     IniFile ini(path);
     // In the system's encoding: a code page where there is one, else UTF-8, where the byte is
     // no letter.
@@ -178,7 +179,7 @@ void BadIniFilesTest::crOnlyLineEndsMakeOneLine()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("cr.ini"));
-    writeBytes(path, "[Paths]\rExecutablePath=x\r");
+    TestAppFolder::writeFile(path, "[Paths]\rExecutablePath=x\r");
     IniFile ini(path);
     QCOMPARE(lineTexts(ini), QStringList{QStringLiteral("[Paths]ExecutablePath=x")});
     QCOMPARE(ini.value(QStringLiteral("Paths"), QStringLiteral("ExecutablePath"), missing),
@@ -190,7 +191,7 @@ void BadIniFilesTest::headerWithoutBracketNamesNoSection()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("open.ini"));
-    writeBytes(path, "[Paths\nExecutablePath=x\n");
+    TestAppFolder::writeFile(path, "[Paths\nExecutablePath=x\n");
     IniFile ini(path);
     QCOMPARE(ini.value(QStringLiteral("Paths"), QStringLiteral("ExecutablePath"), missing),
              missing);
@@ -205,7 +206,7 @@ void BadIniFilesTest::onlyTheFirstOfThousandsOfSectionsCounts()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("sections.ini"));
-    writeBytes(path, sectionsOfOneName(5000) + "[Paths]\nLast=here\n");
+    TestAppFolder::writeFile(path, sectionsOfOneName(5000) + "[Paths]\nLast=here\n");
     IniFile ini(path);
     QCOMPARE(ini.value(QStringLiteral("Paths"), QStringLiteral("ExecutablePath"), missing),
              QStringLiteral("0"));
@@ -218,14 +219,14 @@ void BadIniFilesTest::onlyTheFirstOfThousandsOfSectionsCounts()
     QByteArray expected = "[Paths]\nExecutablePath=new\nAdded=1\n";
     expected += sectionsOfOneName(5000).mid(QByteArray("[Paths]\nExecutablePath=0\n").size());
     expected += "[Paths]\nLast=here\n";
-    QVERIFY(readBytes(path) == TestAppFolder::asSaved(expected));
+    QVERIFY(TestAppFolder::readFile(path) == TestAppFolder::asSaved(expected));
 }
 
 void BadIniFilesTest::twoHundredThousandLinesLookUpAndEditQuickly()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("big.ini"));
-    writeBytes(path, manyLines(large(200000)));
+    TestAppFolder::writeFile(path, manyLines(large(200000)));
     IniFile ini(path);
     QCOMPARE(ini.allLines().size(), large(200000));
     // Every key once: a store that scanned from the top for each would take minutes.
@@ -252,7 +253,7 @@ void BadIniFilesTest::tenMegabyteLineReadsWhole()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("long.ini"));
-    writeBytes(path, longLine(large(10 * 1024 * 1024)));
+    TestAppFolder::writeFile(path, longLine(large(10 * 1024 * 1024)));
     IniFile ini(path);
     const QString value =
         ini.value(QStringLiteral("Paths"), QStringLiteral("ExecutablePath"), missing);
@@ -268,7 +269,7 @@ void BadIniFilesTest::binaryGarbageLoadsAndSavesStably()
         const QString path = dir.filePath(QStringLiteral("garbage.ini"));
         QByteArray bytes = garbage(4096 + round * 997);
         bytes.replace(0, 4, QByteArray::number(round).rightJustified(4, '['));
-        writeBytes(path, bytes);
+        TestAppFolder::writeFile(path, bytes);
         IniFile ini(path);
         QCOMPARE(ini.status(), int(IniFile::StatusOk));
         ini.value(QStringLiteral("Paths"), QStringLiteral("ExecutablePath"), missing);
@@ -276,8 +277,8 @@ void BadIniFilesTest::binaryGarbageLoadsAndSavesStably()
         IniFile reloaded(dir.filePath(QStringLiteral("once.ini")));
         QCOMPARE(lineTexts(reloaded), lineTexts(ini));
         reloaded.save(dir.filePath(QStringLiteral("twice.ini")));
-        QVERIFY(readBytes(dir.filePath(QStringLiteral("once.ini"))) ==
-                readBytes(dir.filePath(QStringLiteral("twice.ini"))));
+        QVERIFY(TestAppFolder::readFile(dir.filePath(QStringLiteral("once.ini"))) ==
+                TestAppFolder::readFile(dir.filePath(QStringLiteral("twice.ini"))));
     }
 }
 
@@ -325,7 +326,7 @@ void BadIniFilesTest::startUpReadsOptionsIniAmidBadLines()
     PlatformProbe probe;
     TestAppFolder folder;
     folder.createReadyTool({QStringLiteral("a.zip")});
-    writeBytes(folder.optionsIniPath(), before + optionsFor(folder) + after);
+    TestAppFolder::writeFile(folder.optionsIniPath(), before + optionsFor(folder) + after);
 
     MainWindow window;
     QVERIFY(window.startupCompleted());
@@ -334,7 +335,7 @@ void BadIniFilesTest::startUpReadsOptionsIniAmidBadLines()
     QCOMPARE(appState().configFilePath, folder.configPath());
     const QByteArray expected =
         TestAppFolder::asSaved(savedBefore + optionsFor(folder) + savedAfter);
-    const QByteArray written = readBytes(folder.optionsIniPath());
+    const QByteArray written = TestAppFolder::readFile(folder.optionsIniPath());
     QCOMPARE(written.size(), expected.size());
     QVERIFY(written == expected);
 }
@@ -358,9 +359,10 @@ void BadIniFilesTest::startUpAsksForLocationsWhenOptionsIniHoldsNone()
     PlatformProbe probe;
     TestAppFolder folder;
     folder.createReadyTool({QStringLiteral("a.zip")});
-    writeBytes(folder.optionsIniPath(), content);
+    TestAppFolder::writeFile(folder.optionsIniPath(), content);
 
-    answerLocationsDialog(folder.exePath(), folder.modFolder(), folder.configPath());
+    DialogDriver dialogs;
+    dialogs.answerLocations(folder.exePath(), folder.modFolder(), folder.configPath());
     MainWindow window;
     QVERIFY(window.startupCompleted());
     QCOMPARE(probe.messages.size(), 1);
@@ -374,7 +376,8 @@ void BadIniFilesTest::startUpAsksForLocationsWhenOptionsIniHoldsNone()
     QCOMPARE(written.value(QStringLiteral("Paths"), QStringLiteral("ConfigFilePath"), missing),
              folder.configPath());
     if (!kept.isEmpty())
-        QVERIFY(readBytes(folder.optionsIniPath()).startsWith(TestAppFolder::asSaved(kept)));
+        QVERIFY(TestAppFolder::readFile(folder.optionsIniPath())
+                    .startsWith(TestAppFolder::asSaved(kept)));
     const int garbageLines = content.count('\n');
     QVERIFY(written.allLines().size() >= garbageLines);
 }

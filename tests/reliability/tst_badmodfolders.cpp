@@ -1,14 +1,15 @@
 // Mod folders as other programs and users leave them: huge, looping, half broken, unreadable,
 // or full of odd names. The tool lists what it can, says what it must, and never hangs.
 
+#include "ModNames.h"
 #include "PlatformProbe.h"
 #include "ReliabilitySupport.h"
 #include "TestAppFolder.h"
 #include "TreeItems.h"
 
-#include "app/state/AppState.h"
 #include "app/MainWindow.h"
 #include "app/form/MainWindowForm.h"
+#include "app/state/AppState.h"
 #include "platform/FolderListing.h"
 
 #include <QDir>
@@ -31,14 +32,6 @@
 using namespace reliability;
 
 namespace {
-QStringList tableNames(const ModTable &table)
-{
-    QStringList names;
-    for (const ModEntry &entry : table)
-        names << entry.name;
-    return names;
-}
-
 QStringList sorted(QStringList names)
 {
     names.sort(Qt::CaseInsensitive);
@@ -69,9 +62,8 @@ class BadModFoldersTest : public QObject {
 private slots:
     void thirtyThousandFilesListQuickly();
     void symbolicLinkLoopsAreSkipped();
-    void subfolderThatIsALinkLoopIsMissing();
-    void subfolderThatIsAFileIsMissing_data();
-    void subfolderThatIsAFileIsMissing();
+    void subfolderThatIsNoFolderIsMissing_data();
+    void subfolderThatIsNoFolderIsMissing();
     void unreadableSubfolderListsNothing();
     void oddNamesAreListedTickedAndShownAsTheyAre();
     void oddNamesSurviveASetFileAsDocumented();
@@ -98,7 +90,7 @@ void BadModFoldersTest::thirtyThousandFilesListQuickly()
     QVERIFY(window.startupCompleted());
     QCOMPARE(probe.messages.size(), 0);
     QCOMPARE(window.form().listMP->topLevelItemCount(), count);
-    QCOMPARE(tableNames(appState().modsMP), names);
+    QCOMPARE(namesOf(appState().modsMP), names);
 
     window.form().listMP->topLevelItem(count - 1)->setCheckState(0, Qt::Checked);
     window.form().listMP->topLevelItem(0)->setCheckState(0, Qt::Checked);
@@ -131,42 +123,31 @@ void BadModFoldersTest::symbolicLinkLoopsAreSkipped()
              (QStringList{QStringLiteral("link.zip"), QStringLiteral("real.zip")}));
 }
 
-void BadModFoldersTest::subfolderThatIsALinkLoopIsMissing()
-{
-    PlatformProbe probe;
-    TestAppFolder folder;
-    folder.createReadyTool({QStringLiteral("a.zip")});
-    const QString global = folder.modFolder() + QStringLiteral("/global");
-    QVERIFY(QDir(global).removeRecursively());
-    link(global, global);
-
-    MainWindow window;
-    QVERIFY(!window.startupCompleted());
-    QCOMPARE(probe.exits, QVector<int>{1});
-    QCOMPARE(probe.messages.size(), 1);
-    QCOMPARE(probe.messages.first().text,
-             QStringLiteral("The mod folder %1 is missing.").arg(global));
-}
-
-void BadModFoldersTest::subfolderThatIsAFileIsMissing_data()
+void BadModFoldersTest::subfolderThatIsNoFolderIsMissing_data()
 {
     QTest::addColumn<QString>("subfolder");
+    QTest::addColumn<bool>("linkLoop");
     QTest::addColumn<int>("status");
-    QTest::newRow("multiplay") << QStringLiteral("/multiplay") << 2;
-    QTest::newRow("campaign") << QStringLiteral("/campaign") << 3;
-    QTest::newRow("global") << QStringLiteral("/global") << 1;
+    QTest::newRow("multiplay a file") << QStringLiteral("/multiplay") << false << 2;
+    QTest::newRow("campaign a file") << QStringLiteral("/campaign") << false << 3;
+    QTest::newRow("global a file") << QStringLiteral("/global") << false << 1;
+    QTest::newRow("global a link to itself") << QStringLiteral("/global") << true << 1;
 }
 
-void BadModFoldersTest::subfolderThatIsAFileIsMissing()
+void BadModFoldersTest::subfolderThatIsNoFolderIsMissing()
 {
     QFETCH(QString, subfolder);
+    QFETCH(bool, linkLoop);
     QFETCH(int, status);
     PlatformProbe probe;
     TestAppFolder folder;
-    folder.createReadyTool();
+    folder.createReadyTool({QStringLiteral("a.zip")});
     const QString path = folder.modFolder() + subfolder;
     QVERIFY(QDir(path).removeRecursively());
-    writeBytes(path, "not a folder");
+    if (linkLoop)
+        link(path, path);
+    else
+        TestAppFolder::writeFile(path, "not a folder");
     const QStringList before = treeSnapshot(folder.gameDir());
 
     MainWindow window;
@@ -313,7 +294,7 @@ void BadModFoldersTest::listingKeepsQtsFilesAndOrder()
     const QString folder = root.path() + QStringLiteral("/mods");
     QVERIFY(QDir().mkpath(folder + QStringLiteral("/inner.zip")));
     for (const QString &name : oddNames + caseTies() + QStringList{QStringLiteral(".hidden.zip")})
-        writeBytes(folder + QLatin1Char('/') + name, "mod");
+        TestAppFolder::writeFile(folder + QLatin1Char('/') + name, "mod");
     makeFifo(folder + QStringLiteral("/fifo.zip"));
     int socketDescriptor = -1;
     makeSocket(folder + QStringLiteral("/socket.zip"), &socketDescriptor);

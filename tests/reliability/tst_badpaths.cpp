@@ -2,14 +2,15 @@
 // thing, or leading to a huge configuration file. The tool reads, writes and starts through
 // them unchanged, and says so plainly when it cannot.
 
+#include "DialogDriver.h"
 #include "PlatformProbe.h"
 #include "ReliabilitySupport.h"
 #include "SystemReasons.h"
 #include "TestAppFolder.h"
 
-#include "app/state/AppState.h"
 #include "app/MainWindow.h"
 #include "app/form/MainWindowForm.h"
+#include "app/state/AppState.h"
 #include "ini/IniFile.h"
 #include "platform/ApplicationFolder.h"
 
@@ -42,10 +43,10 @@ struct Layout {
         QDir().mkpath(modFolder() + QStringLiteral("/multiplay"));
         QDir().mkpath(modFolder() + QStringLiteral("/campaign"));
         QDir().mkpath(modFolder() + QStringLiteral("/global"));
-        writeBytes(modFolder() + QStringLiteral("/multiplay/a b.zip"), "mod");
+        TestAppFolder::writeFile(modFolder() + QStringLiteral("/multiplay/a b.zip"), "mod");
         QFile::copy(QStringLiteral(VMM_STANDIN_GAME), exePath());
-        writeBytes(configPath(), "resolution=1024x768\n");
-        writeBytes(optionsIniPath(), optionsIni());
+        TestAppFolder::writeFile(configPath(), "resolution=1024x768\n");
+        TestAppFolder::writeFile(optionsIniPath(), optionsIni());
         platform::setApplicationDirPathOverride(appDir);
     }
 
@@ -64,7 +65,7 @@ struct Layout {
     QStringList lastLaunch() const
     {
         const QStringList lines =
-            QString::fromUtf8(readBytes(gameDir + QStringLiteral("/launches.log")))
+            QString::fromUtf8(TestAppFolder::readFile(gameDir + QStringLiteral("/launches.log")))
                 .split(QLatin1Char('\n'));
         const int start =
             int(lines.lastIndexOf(QRegularExpression(QStringLiteral("^launch \\d+$"))));
@@ -141,28 +142,30 @@ void BadPathsTest::toolWorksThroughAnyPath()
     QFETCH(QString, gameFolder);
     Layout layout(toolFolder, gameFolder);
     QVERIFY(QFileInfo::exists(layout.exePath()));
-    writeBytes(layout.appDir + QStringLiteral("/Set Files/mine.set"),
-               "[SettingMP]\nMod0=a b.zip\n[General]\nOtherCommands=-x\n");
+    TestAppFolder::writeFile(layout.appDir + QStringLiteral("/Set Files/mine.set"),
+                             "[SettingMP]\nMod0=a b.zip\n[General]\nOtherCommands=-x\n");
 
     MainWindow window;
     QVERIFY(window.startupCompleted());
     QCOMPARE(layout.probe.messages.size(), 0);
-    QVERIFY(readBytes(layout.optionsIniPath()) == layout.optionsIni());
+    QVERIFY(TestAppFolder::readFile(layout.optionsIniPath()) == layout.optionsIni());
     QCOMPARE(window.form().editVHConfig->toPlainText(), QStringLiteral("resolution=1024x768\n"));
 
     window.form().listChooseSetting->setCurrentRow(0);
     window.form().buttonLoadSetting->click();
     QCOMPARE(window.form().listMP->topLevelItem(0)->checkState(0), Qt::Checked);
-    answerSetFileCreation(QStringLiteral("CreateWithSelected"), QStringLiteral("copy"));
+    DialogDriver dialogs;
+    dialogs.answerSetFileCreation(QStringLiteral("CreateWithSelected"), QStringLiteral("copy"));
     window.form().buttonCreateSetting->click();
     QCOMPARE(layout.probe.messages.size(), 0);
-    QVERIFY(readBytes(layout.appDir + QStringLiteral("/Set Files/copy.set"))
+    QVERIFY(TestAppFolder::readFile(layout.appDir + QStringLiteral("/Set Files/copy.set"))
                 .contains(TestAppFolder::asSaved("Mod0=a b.zip\n")));
 
     window.form().editVHConfig->setPlainText(QStringLiteral("resolution=800x600\n"));
     window.form().buttonVHConfigSave->click();
     QCOMPARE(layout.probe.messages.size(), 0);
-    QVERIFY(readBytes(layout.configPath()) == TestAppFolder::asSaved("resolution=800x600\n"));
+    QVERIFY(TestAppFolder::readFile(layout.configPath()) ==
+            TestAppFolder::asSaved("resolution=800x600\n"));
 
     window.form().buttonRun->click();
     QCOMPARE(layout.probe.exits, QVector<int>{0});
@@ -184,7 +187,8 @@ void BadPathsTest::tooLongSetFileNameIsReported()
     const QStringList before = treeSnapshot(folder.root());
     const QString name(300, QLatin1Char('n'));
 
-    answerSetFileCreation(QStringLiteral("CreateBlank"), name);
+    DialogDriver dialogs;
+    dialogs.answerSetFileCreation(QStringLiteral("CreateBlank"), name);
     window.form().buttonCreateSetting->click();
     QCOMPARE(probe.messages.size(), 1);
     const QString path = folder.setFilesDir() + QLatin1Char('/') + name + QStringLiteral(".set");
@@ -218,10 +222,11 @@ void BadPathsTest::executablePathNamingNoProgramIsReported()
     TestAppFolder tool;
     tool.createReadyTool({QStringLiteral("a.zip")});
     const QString program = folder ? tool.gameDir() : tool.configPath();
-    writeBytes(tool.optionsIniPath(),
-               QStringLiteral("[Paths]\nExecutablePath=%1\nModFolderPath=%2\nConfigFilePath=%3\n")
-                   .arg(program, tool.modFolder(), tool.configPath())
-                   .toUtf8());
+    TestAppFolder::writeFile(
+        tool.optionsIniPath(),
+        QStringLiteral("[Paths]\nExecutablePath=%1\nModFolderPath=%2\nConfigFilePath=%3\n")
+            .arg(program, tool.modFolder(), tool.configPath())
+            .toUtf8());
     MainWindow window;
     QVERIFY(window.startupCompleted());
     QCOMPARE(probe.messages.size(), 0);
@@ -246,7 +251,7 @@ void BadPathsTest::fiftyMegabyteConfigurationLoadsAndSavesWhole()
     config.reserve(largeConfigSize + 600);
     for (int i = 0; config.size() < largeConfigSize; ++i)
         config += "setting" + QByteArray::number(i) + "=" + QByteArray(500, 'v') + "\n";
-    writeBytes(folder.configPath(), config);
+    TestAppFolder::writeFile(folder.configPath(), config);
 
     MainWindow window;
     QVERIFY(window.startupCompleted());
@@ -256,7 +261,7 @@ void BadPathsTest::fiftyMegabyteConfigurationLoadsAndSavesWhole()
     QFile::remove(folder.configPath());
     window.form().buttonVHConfigSave->click();
     QCOMPARE(probe.messages.size(), 0);
-    QVERIFY(readBytes(folder.configPath()) == TestAppFolder::asSaved(config));
+    QVERIFY(TestAppFolder::readFile(folder.configPath()) == TestAppFolder::asSaved(config));
 }
 
 QTEST_MAIN(BadPathsTest)

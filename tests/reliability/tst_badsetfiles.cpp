@@ -2,9 +2,11 @@
 // directly and loaded through the main window: the documented result or a clear message,
 // no crash, no hang, and the file itself never changed by reading it.
 
+#include "ModNames.h"
 #include "ReliabilitySupport.h"
 #include "StartedTool.h"
 #include "SystemReasons.h"
+#include "TestAppFolder.h"
 #include "TreeItems.h"
 
 #include "app/state/AppState.h"
@@ -22,14 +24,6 @@ using namespace reliability;
 
 namespace {
 const QString missing = QStringLiteral("ERROR");
-
-QStringList namesOf(const QVector<ModEntry> &entries)
-{
-    QStringList names;
-    for (const ModEntry &entry : entries)
-        names << entry.name;
-    return names;
-}
 
 QByteArray manyMods(int count)
 {
@@ -67,9 +61,9 @@ struct Tool : StartedTool {
             for (const auto &file : setFiles)
                 folder.createSetFile(file.first, file.second);
             for (const QString &name : setFolders)
-                writeBytes(folder.setFilesDir() + QLatin1Char('/') + name +
-                               QStringLiteral("/inside.txt"),
-                           "keep");
+                TestAppFolder::writeFile(folder.setFilesDir() + QLatin1Char('/') + name +
+                                             QStringLiteral("/inside.txt"),
+                                         "keep");
         })
     {}
 };
@@ -132,14 +126,14 @@ void BadSetFilesTest::readsTheDocumentedResult()
     PlatformProbe probe;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bad.set"));
-    writeBytes(path, content);
+    TestAppFolder::writeFile(path, content);
 
     QVERIFY(readSetFile(path).ok());
     QCOMPARE(namesOf(appState().loadedMP), multiplay);
     QVERIFY(appState().loadedSP.isEmpty());
     QVERIFY(appState().loadedGlobal.isEmpty());
     QCOMPARE(appState().loadedOtherCommands, otherCommands);
-    QVERIFY(readBytes(path) == content);
+    QVERIFY(TestAppFolder::readFile(path) == content);
 }
 
 void BadSetFilesTest::readsTwoHundredThousandLines()
@@ -147,7 +141,7 @@ void BadSetFilesTest::readsTwoHundredThousandLines()
     PlatformProbe probe;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("big.set"));
-    writeBytes(path, manyMods(large(199996)));
+    TestAppFolder::writeFile(path, manyMods(large(199996)));
     QVERIFY(readSetFile(path).ok());
     QCOMPARE(appState().loadedMP.size(), large(199996));
     QCOMPARE(appState().loadedMP.last().name, QStringLiteral("mod%1.zip").arg(large(199996) - 1));
@@ -161,7 +155,8 @@ void BadSetFilesTest::readsTenMegabyteLines()
     const QString path = dir.filePath(QStringLiteral("long.set"));
     const QByteArray name(large(10 * 1024 * 1024), 'n');
     const QByteArray options(large(10 * 1024 * 1024), 'o');
-    writeBytes(path, "[SettingGlobal]\nMod0=" + name + "\n[General]\nOtherCommands=" + options);
+    TestAppFolder::writeFile(path, "[SettingGlobal]\nMod0=" + name +
+                                       "\n[General]\nOtherCommands=" + options);
     QVERIFY(readSetFile(path).ok());
     QCOMPARE(appState().loadedGlobal.size(), 1);
     QVERIFY(appState().loadedGlobal.first().name == QString::fromLatin1(name));
@@ -179,9 +174,9 @@ void BadSetFilesTest::readsBinaryGarbageWithoutHarm()
         if (seed % 2 == 0)
             bytes = "[SettingMP]\nMod0=" + bytes.left(4000) +
                     "\n[General]\nOtherCommands=" + bytes.mid(4000);
-        writeBytes(path, bytes);
+        TestAppFolder::writeFile(path, bytes);
         QVERIFY(readSetFile(path).ok());
-        QVERIFY(readBytes(path) == bytes);
+        QVERIFY(TestAppFolder::readFile(path) == bytes);
     }
 }
 
@@ -238,7 +233,7 @@ void BadSetFilesTest::loadingTenMegabyteOptionsKeepsWhatTheFieldHolds()
     const int fieldLimit = tool.form().inputOtherCommands->maxLength();
     QCOMPARE(tool.form().inputOtherCommands->text(), QString::fromLatin1(options.left(fieldLimit)));
     QCOMPARE(appState().otherCommands, tool.form().inputOtherCommands->text());
-    QVERIFY(readBytes(tool.setFilePath(QStringLiteral("long.set"))) == content);
+    QVERIFY(TestAppFolder::readFile(tool.setFilePath(QStringLiteral("long.set"))) == content);
 }
 
 void BadSetFilesTest::setFileThatIsAFolderIsReportedForEveryAction()

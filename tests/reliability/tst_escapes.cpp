@@ -2,14 +2,15 @@
 // "Set Files" folder, and mod or option texts with line breaks that would add lines of their
 // own to a set file. Nothing is written outside the folder and no set file is corrupted.
 
+#include "DialogDriver.h"
 #include "PlatformProbe.h"
 #include "ReliabilitySupport.h"
 #include "TestAppFolder.h"
 #include "TreeItems.h"
 
-#include "app/state/AppState.h"
 #include "app/MainWindow.h"
 #include "app/form/MainWindowForm.h"
+#include "app/state/AppState.h"
 #include "setfiles/SetFileFormat.h"
 
 #include <QLineEdit>
@@ -83,7 +84,8 @@ void EscapesTest::setFileNamesCannotLeaveTheFolder()
     window.form().listMP->topLevelItem(0)->setCheckState(0, Qt::Checked);
     const QStringList before = treeSnapshot(folder.root());
 
-    answerSetFileCreation(button, name);
+    DialogDriver dialogs;
+    dialogs.answerSetFileCreation(button, name);
     window.form().buttonCreateSetting->click();
     QCOMPARE(probe.messages.size(), 1);
     QCOMPARE(probe.messages.first().title, QStringLiteral("Create Set File"));
@@ -115,7 +117,8 @@ void EscapesTest::modNamesWithLineBreaksAreNotListed()
     window.form().listChooseSetting->setCurrentRow(0);
     window.form().buttonSaveSetting->click();
     QVERIFY(probe.messages.isEmpty());
-    const QByteArray written = readBytes(folder.setFilesDir() + QStringLiteral("/mine.set"));
+    const QByteArray written =
+        TestAppFolder::readFile(folder.setFilesDir() + QStringLiteral("/mine.set"));
     QCOMPARE(written, QByteArray("[SettingMP]\nMod0=good.zip\nCount=1\n[SettingSP]\nCount=0\n"
                                  "[SettingGlobal]\nCount=0\n[General]\nOtherCommands=-mine\n"));
 }
@@ -133,7 +136,8 @@ void EscapesTest::optionsWithLineBreaksStayOnOneLine()
     window.form().listChooseSetting->setCurrentRow(0);
     window.form().buttonSaveSetting->click();
     QVERIFY(probe.messages.isEmpty());
-    const QByteArray written = readBytes(folder.setFilesDir() + QStringLiteral("/mine.set"));
+    const QByteArray written =
+        TestAppFolder::readFile(folder.setFilesDir() + QStringLiteral("/mine.set"));
     QCOMPARE(written.count('\n'), 8);
     QCOMPARE(written.count('['), 5);
 

@@ -1,12 +1,13 @@
 #include "ReliabilitySupport.h"
 
+#include "ModNames.h"
 #include "PlatformProbe.h"
 #include "TestAppFolder.h"
 #include "TreeItems.h"
 
-#include "app/state/AppState.h"
 #include "app/MainWindow.h"
 #include "app/form/MainWindowForm.h"
+#include "app/state/AppState.h"
 #include "mods/ModCatalogue.h"
 #include "mods/ModSelectionText.h"
 #include "platform/FolderWatch.h"
@@ -93,17 +94,9 @@ void FolderChurnTest::churnedFoldersEndListedExactly()
     refreshSetFileNames();
     const QStringList setFiles = appState().setFileNames;
     QTRY_VERIFY_WITH_TIMEOUT(form.listChooseSetting->count() == setFiles.size(), 20000);
-    QStringList tableNames;
-    QStringList ticked;
-    for (const ModEntry &entry : appState().modsMP) {
-        tableNames << entry.name;
-        if (entry.ticked)
-            ticked << entry.name;
-    }
-    QCOMPARE(tableNames, itemTexts(form.listMP));
-    QCOMPARE(checkedItems(form.listMP), ticked);
-    for (int row = 0; row < form.listChooseSetting->count(); ++row)
-        QCOMPARE(form.listChooseSetting->item(row)->text(), setFiles.at(row));
+    QCOMPARE(namesOf(appState().modsMP), itemTexts(form.listMP));
+    QCOMPARE(checkedItems(form.listMP), tickedNames(appState().modsMP));
+    QCOMPARE(itemTexts(form.listChooseSetting), setFiles);
     QCOMPARE(form.SelectedMods->toPlainText(), composeSelectedMods());
     QCOMPARE(form.CurrentCommandLine->text(), composeCommandLine());
     const QListWidgetItem *current = form.listChooseSetting->currentItem();

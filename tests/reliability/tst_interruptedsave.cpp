@@ -4,6 +4,7 @@
 
 #include "ReliabilitySupport.h"
 #include "SaveVariants.h"
+#include "TestAppFolder.h"
 
 #include "app/state/AppState.h"
 #include "ini/IniFile.h"
@@ -40,11 +41,11 @@ QByteArray savedContent(Kind kind, int variant)
 {
     QTemporaryDir scratch;
     const QString path = scratch.filePath(fileNameFor(kind));
-    writeBytes(path, savevariants::initialContent(kind));
+    TestAppFolder::writeFile(path, savevariants::initialContent(kind));
     if (!savevariants::save(kind, path, variant))
         qFatal("cannot save a reference file");
     platform::setApplicationDirPathOverride(QString());
-    return readBytes(path);
+    return TestAppFolder::readFile(path);
 }
 
 QString describe(const QByteArray &content, const QList<QByteArray> &complete)
@@ -81,7 +82,7 @@ void InterruptedSaveTest::killedSaveLeavesACompleteFile()
     QVERIFY(complete.at(1) != complete.at(2));
     QTemporaryDir dir;
     const QString path = dir.filePath(fileNameFor(fileKind));
-    writeBytes(path, complete.first());
+    TestAppFolder::writeFile(path, complete.first());
 
     QMap<QString, int> seen;
     QRandomGenerator random(20260107u + quint32(kind));
@@ -98,7 +99,7 @@ void InterruptedSaveTest::killedSaveLeavesACompleteFile()
         QVERIFY(saver.waitForFinished());
         QVERIFY2(saver.exitStatus() == QProcess::CrashExit, "the helper ended by itself");
 
-        const QByteArray content = readBytes(path);
+        const QByteArray content = TestAppFolder::readFile(path);
         const QString state = describe(content, complete);
         QVERIFY2(!state.startsWith(QLatin1String("broken")),
                  qPrintable(QStringLiteral("round %1: %2").arg(round).arg(state)));

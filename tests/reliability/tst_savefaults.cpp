@@ -2,14 +2,15 @@
 // target cannot be written, or when the old file cannot even be read: the old file stays byte
 // for byte, nothing half-written is left, and the user is told.
 
+#include "DialogDriver.h"
 #include "PlatformProbe.h"
 #include "ReliabilitySupport.h"
 #include "SystemReasons.h"
 #include "TestAppFolder.h"
 
-#include "app/state/AppState.h"
 #include "app/MainWindow.h"
 #include "app/form/MainWindowForm.h"
+#include "app/state/AppState.h"
 #include "config/GameConfigFile.h"
 #include "locations/LocationSettings.h"
 #include "platform/ApplicationFolder.h"
@@ -27,6 +28,7 @@
 
 #include <cerrno>
 #include <functional>
+#include <memory>
 
 using namespace reliability;
 
@@ -69,12 +71,14 @@ void expectWarningAbout(const PlatformProbe &probe, const QString &title, const 
     QVERIFY2(text.size() > start.size() + 1 && text.endsWith(QLatin1Char('.')), qPrintable(text));
 }
 
-// The one warning a save into a full disk must give.
-void expectDiskFullWarning(const PlatformProbe &probe, const QString &title, const QString &path)
-{
-    expectWarning(probe, title,
-                  QStringLiteral("Cannot write file %1:\nNo space left on device.").arg(path));
-}
+// The saves a full disk is tried with.
+enum FullDiskSave {
+    OptionsAtStartUp,
+    OptionsWhenLocationsChange,
+    SetFileSaved,
+    SetFileCreated,
+    ConfigurationSaved
+};
 
 // The tool's folder, the set files and the configuration on a small file system of their own;
 // the game and its mods stay on the ordinary disk.
@@ -84,10 +88,10 @@ struct FullDisk {
         if (!disk.isMounted())
             return;
         folder.createReadyTool({QStringLiteral("a.zip"), QStringLiteral("b.zip")});
-        writeBytes(configPath(), oldConfig);
-        writeBytes(optionsIniPath(),
-                   optionsIni(folder.exePath(), folder.modFolder(), configPath()));
-        writeBytes(setFilePath(QStringLiteral("mine.set")), oldSetFile);
+        TestAppFolder::writeFile(configPath(), oldConfig);
+        TestAppFolder::writeFile(optionsIniPath(),
+                                 optionsIni(folder.exePath(), folder.modFolder(), configPath()));
+        TestAppFolder::writeFile(setFilePath(QStringLiteral("mine.set")), oldSetFile);
         platform::setApplicationDirPathOverride(appDir());
     }
 
@@ -160,6 +164,16 @@ SavedFile savedFile(const QString &kind, const TestAppFolder &folder)
             }};
 }
 
+// What stands where the tool reads or writes a file.
+enum Obstacle {
+    OptionsIniIsAFolder,
+    OptionsIniBelowAFile,
+    SetFileIsAFolder,
+    SetFileFolderIsAFile,
+    ConfigurationIsAFolder,
+    ConfigurationBelowAFile
+};
+
 #define REQUIRE_SMALL_DISK(fullDisk)                                                               \
     if (!(fullDisk).disk.isMounted())                                                              \
     QSKIP(qPrintable((fullDisk).disk.whyNot()))
@@ -169,20 +183,13 @@ class SaveFaultsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void diskFullAtStartUpKeepsOptionsIni();
-    void diskFullKeepsOptionsIniWhenLocationsChange();
-    void diskFullKeepsSetFile();
-    void diskFullCreatesNoSetFile();
-    void diskFullKeepsConfiguration();
+    void diskFullKeepsEveryFile_data();
+    void diskFullKeepsEveryFile();
 
-    void optionsIniThatIsAFolderIsReported();
-    void optionsIniBelowARegularFileIsReported();
+    void fileInTheWayIsReported_data();
+    void fileInTheWayIsReported();
     void unreadableOptionsIniIsNotOverwritten();
     void saveLocationsRefusesUnreadableOptionsIni();
-    void setFileNamedLikeAFolderIsReported();
-    void setFileFolderThatIsARegularFileIsReported();
-    void configurationThatIsAFolderIsReported();
-    void configurationBelowARegularFileIsReported();
 
     void savesAsAnOrdinaryUser_data();
     void savesAsAnOrdinaryUser();
@@ -190,130 +197,196 @@ private slots:
     void writesInPlaceWhereNoFileMayGoBeside();
 };
 
-void SaveFaultsTest::diskFullAtStartUpKeepsOptionsIni()
+void SaveFaultsTest::diskFullKeepsEveryFile_data()
 {
+    QTest::addColumn<int>("save");
+    QTest::addColumn<QString>("title");
+    // The file the save goes to, on the small disk.
+    QTest::addColumn<QString>("file");
+    QTest::newRow("options.ini at start-up")
+        << int(OptionsAtStartUp) << locationsTitle << "app/options.ini";
+    QTest::newRow("options.ini when locations change")
+        << int(OptionsWhenLocationsChange) << locationsTitle << "app/options.ini";
+    QTest::newRow("set file saved") << int(SetFileSaved) << editorTitle << "app/Set Files/mine.set";
+    QTest::newRow("set file created")
+        << int(SetFileCreated) << editorTitle << "app/Set Files/new.set";
+    QTest::newRow("configuration") << int(ConfigurationSaved) << editorTitle << "config";
+}
+
+// The one warning a save into a full disk must give; the old file stays byte for byte (a new
+// one is not made), and nothing else comes or goes.
+void SaveFaultsTest::diskFullKeepsEveryFile()
+{
+    QFETCH(int, save);
+    QFETCH(QString, title);
+    QFETCH(QString, file);
     FullDisk full;
     REQUIRE_SMALL_DISK(full);
-    const QByteArray before = readBytes(full.optionsIniPath());
+    const QString path = full.disk.path() + QLatin1Char('/') + file;
+    std::unique_ptr<MainWindow> window;
+    if (save != OptionsAtStartUp) {
+        window = std::make_unique<MainWindow>();
+        QVERIFY(window->startupCompleted());
+        QCOMPARE(full.probe.messages.size(), 0);
+    }
+    MainWindowForm *form = window ? &window->form() : nullptr;
+    if (save == SetFileSaved) {
+        form->listMP->topLevelItem(0)->setCheckState(0, Qt::Checked);
+        form->listChooseSetting->setCurrentRow(0);
+    } else if (save == SetFileCreated) {
+        form->listMP->topLevelItem(1)->setCheckState(0, Qt::Checked);
+    } else if (save == ConfigurationSaved) {
+        QCOMPARE(form->editVHConfig->toPlainText(),
+                 QStringLiteral("resolution = 1024x768\nsound=on\n"));
+        form->editVHConfig->setPlainText(QStringLiteral("resolution=800x600\n"));
+    }
+    const QByteArray before = TestAppFolder::readFile(path);
     const QStringList contents = full.contents();
     full.disk.fill();
 
-    MainWindow window;
-    QVERIFY(window.startupCompleted());
-    expectDiskFullWarning(full.probe, locationsTitle, full.optionsIniPath());
-    QVERIFY(readBytes(full.optionsIniPath()) == before);
+    DialogDriver dialogs;
+    switch (save) {
+    case OptionsAtStartUp:
+        window = std::make_unique<MainWindow>();
+        QVERIFY(window->startupCompleted());
+        break;
+    case OptionsWhenLocationsChange:
+        dialogs.answerLocations(full.folder.exePath(), full.folder.modFolder(),
+                                full.folder.configPath());
+        form->ChangePaths->click();
+        QCOMPARE(appState().configFilePath, full.folder.configPath());
+        break;
+    case SetFileSaved:
+        form->buttonSaveSetting->click();
+        break;
+    case SetFileCreated:
+        dialogs.answerSetFileCreation(QStringLiteral("CreateWithSelected"), QStringLiteral("new"));
+        form->buttonCreateSetting->click();
+        QCOMPARE(form->listChooseSetting->count(), 1);
+        break;
+    case ConfigurationSaved:
+        form->buttonVHConfigSave->click();
+        break;
+    }
+    expectWarning(full.probe, title,
+                  QStringLiteral("Cannot write file %1:\nNo space left on device.").arg(path));
+    QVERIFY(TestAppFolder::readFile(path) == before);
     QCOMPARE(full.contents(), contents);
 }
 
-void SaveFaultsTest::diskFullKeepsOptionsIniWhenLocationsChange()
+void SaveFaultsTest::fileInTheWayIsReported_data()
 {
-    FullDisk full;
-    REQUIRE_SMALL_DISK(full);
-    MainWindow window;
-    QVERIFY(window.startupCompleted());
-    QCOMPARE(full.probe.messages.size(), 0);
-    const QByteArray before = readBytes(full.optionsIniPath());
-    const QStringList contents = full.contents();
-    full.disk.fill();
-
-    answerLocationsDialog(full.folder.exePath(), full.folder.modFolder(), full.folder.configPath());
-    window.form().ChangePaths->click();
-    QCOMPARE(appState().configFilePath, full.folder.configPath());
-    expectDiskFullWarning(full.probe, locationsTitle, full.optionsIniPath());
-    QVERIFY(readBytes(full.optionsIniPath()) == before);
-    QCOMPARE(full.contents(), contents);
+    QTest::addColumn<int>("obstacle");
+    QTest::addColumn<QString>("title");
+    // %1 the tool folder's root; %2 the system's reason for a path below a regular file. A
+    // text that ends at its line break is followed by a reason that differs between systems.
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("options.ini a folder")
+        << int(OptionsIniIsAFolder) << locationsTitle << "Cannot read file %1/app/options.ini:\n";
+    QTest::newRow("options.ini below a regular file")
+        << int(OptionsIniBelowAFile) << locationsTitle
+        << "Cannot write file %1/plain/options.ini:\n%2.";
+    QTest::newRow("set file a folder") << int(SetFileIsAFolder) << editorTitle
+                                       << "Cannot write file %1/app/Set Files/taken.set:\n";
+    QTest::newRow("set-file folder a regular file")
+        << int(SetFileFolderIsAFile) << editorTitle
+        << "Cannot write file %1/app/Set Files/new.set:\n%2.";
+    QTest::newRow("configuration a folder")
+        << int(ConfigurationIsAFolder) << editorTitle << "Cannot write file %1/game/config:\n";
+    QTest::newRow("configuration below a regular file")
+        << int(ConfigurationBelowAFile) << editorTitle
+        << "Cannot write file %1/game/settings/config:\n%2.";
 }
 
-void SaveFaultsTest::diskFullKeepsSetFile()
+// A folder or a file where the tool reads or writes: the user is told, and nothing on disk
+// changes. Start-up that cannot read locations asks for them.
+void SaveFaultsTest::fileInTheWayIsReported()
 {
-    FullDisk full;
-    REQUIRE_SMALL_DISK(full);
-    MainWindow window;
-    window.form().listMP->topLevelItem(0)->setCheckState(0, Qt::Checked);
-    window.form().listChooseSetting->setCurrentRow(0);
-    const QStringList contents = full.contents();
-    full.disk.fill();
-
-    window.form().buttonSaveSetting->click();
-    expectDiskFullWarning(full.probe, editorTitle, full.setFilePath(QStringLiteral("mine.set")));
-    QVERIFY(readBytes(full.setFilePath(QStringLiteral("mine.set"))) == oldSetFile);
-    QCOMPARE(full.contents(), contents);
-}
-
-void SaveFaultsTest::diskFullCreatesNoSetFile()
-{
-    FullDisk full;
-    REQUIRE_SMALL_DISK(full);
-    MainWindow window;
-    window.form().listMP->topLevelItem(1)->setCheckState(0, Qt::Checked);
-    const QStringList contents = full.contents();
-    full.disk.fill();
-
-    answerSetFileCreation(QStringLiteral("CreateWithSelected"), QStringLiteral("new"));
-    window.form().buttonCreateSetting->click();
-    expectDiskFullWarning(full.probe, editorTitle, full.setFilePath(QStringLiteral("new.set")));
-    QCOMPARE(full.contents(), contents);
-    QCOMPARE(window.form().listChooseSetting->count(), 1);
-}
-
-void SaveFaultsTest::diskFullKeepsConfiguration()
-{
-    FullDisk full;
-    REQUIRE_SMALL_DISK(full);
-    MainWindow window;
-    QCOMPARE(window.form().editVHConfig->toPlainText(),
-             QStringLiteral("resolution = 1024x768\nsound=on\n"));
-    window.form().editVHConfig->setPlainText(QStringLiteral("resolution=800x600\n"));
-    const QStringList contents = full.contents();
-    full.disk.fill();
-
-    window.form().buttonVHConfigSave->click();
-    expectDiskFullWarning(full.probe, editorTitle, full.configPath());
-    QVERIFY(readBytes(full.configPath()) == oldConfig);
-    QCOMPARE(full.contents(), contents);
-}
-
-// Start-up cannot read locations from a folder, asks for them, and leaves the folder alone.
-void SaveFaultsTest::optionsIniThatIsAFolderIsReported()
-{
+    QFETCH(int, obstacle);
+    QFETCH(QString, title);
+    QFETCH(QString, warning);
     PlatformProbe probe;
     TestAppFolder folder;
-    folder.createReadyTool();
-    QFile::remove(folder.optionsIniPath());
-    writeBytes(folder.optionsIniPath() + QStringLiteral("/inside"), "keep");
-    const QStringList before = treeSnapshot(folder.root());
-
-    answerLocationsDialog(folder.exePath(), folder.modFolder(), folder.configPath());
-    MainWindow window;
-    QVERIFY(window.startupCompleted());
-    QCOMPARE(probe.messages.size(), 2);
-    QCOMPARE(probe.messages.first().text, QStringLiteral("Varnhold could not be located."));
-    probe.messages.removeFirst();
-    expectWarningAbout(probe, locationsTitle,
-                       QStringLiteral("Cannot read file %1:\n").arg(folder.optionsIniPath()));
+    folder.createReadyTool({QStringLiteral("a.zip")});
+    warning = warning.arg(folder.root(), reasons::inMessage(reasons::belowRegularFile()));
+    const QString settings = folder.gameDir() + QStringLiteral("/settings");
+    DialogDriver dialogs;
+    std::unique_ptr<MainWindow> window;
+    QStringList before;
+    switch (obstacle) {
+    case OptionsIniIsAFolder:
+    case OptionsIniBelowAFile:
+        if (obstacle == OptionsIniIsAFolder) {
+            QFile::remove(folder.optionsIniPath());
+            TestAppFolder::writeFile(folder.optionsIniPath() + QStringLiteral("/inside"), "keep");
+        } else {
+            TestAppFolder::writeFile(folder.root() + QStringLiteral("/plain"),
+                                     "a file, not a folder");
+            platform::setApplicationDirPathOverride(folder.root() + QStringLiteral("/plain"));
+        }
+        before = treeSnapshot(folder.root());
+        dialogs.answerLocations(folder.exePath(), folder.modFolder(), folder.configPath());
+        window = std::make_unique<MainWindow>();
+        QVERIFY(window->startupCompleted());
+        QCOMPARE(probe.messages.size(), 2);
+        QCOMPARE(probe.messages.first().text, QStringLiteral("Varnhold could not be located."));
+        probe.messages.removeFirst();
+        QCOMPARE(window->form().listChooseSetting->count(), 0);
+        break;
+    case SetFileIsAFolder:
+    case SetFileFolderIsAFile:
+        if (obstacle == SetFileIsAFolder) {
+            TestAppFolder::writeFile(folder.setFilesDir() + QStringLiteral("/taken.set/inside"),
+                                     "keep");
+        } else {
+            QDir(folder.setFilesDir()).removeRecursively();
+            TestAppFolder::writeFile(folder.setFilesDir(), "not a folder");
+        }
+        window = std::make_unique<MainWindow>();
+        if (obstacle == SetFileFolderIsAFile)
+            QCOMPARE(window->form().listChooseSetting->count(), 0);
+        window->form().listMP->topLevelItem(0)->setCheckState(0, Qt::Checked);
+        before = treeSnapshot(folder.root());
+        if (obstacle == SetFileIsAFolder)
+            dialogs.answerSetFileCreation(QStringLiteral("CreateWithSelected"),
+                                          QStringLiteral("taken"));
+        else
+            dialogs.answerSetFileCreation(QStringLiteral("CreateBlank"), QStringLiteral("new"));
+        window->form().buttonCreateSetting->click();
+        break;
+    case ConfigurationIsAFolder:
+        QFile::remove(folder.configPath());
+        TestAppFolder::writeFile(folder.configPath() + QStringLiteral("/inside"), "keep");
+        before = treeSnapshot(folder.root());
+        window = std::make_unique<MainWindow>();
+        QVERIFY(window->startupCompleted());
+        expectWarningAbout(probe, editorTitle,
+                           QStringLiteral("Cannot read file %1:\n").arg(folder.configPath()));
+        probe.messages.clear();
+        window->form().editVHConfig->setPlainText(QStringLiteral("typed=1\n"));
+        window->form().buttonVHConfigSave->click();
+        break;
+    case ConfigurationBelowAFile:
+        TestAppFolder::writeFile(settings + QStringLiteral("/config"), oldConfig);
+        TestAppFolder::writeFile(
+            folder.optionsIniPath(),
+            optionsIni(folder.exePath(), folder.modFolder(), settings + QStringLiteral("/config"))
+                .replace(userLines, ""));
+        window = std::make_unique<MainWindow>();
+        QVERIFY(window->startupCompleted());
+        QCOMPARE(probe.messages.size(), 0);
+        // Another program replaces the folder by a file while the tool runs.
+        QVERIFY(QDir(settings).removeRecursively());
+        TestAppFolder::writeFile(settings, "now a file");
+        before = treeSnapshot(folder.root());
+        window->form().buttonVHConfigSave->click();
+        break;
+    }
+    if (warning.endsWith(QLatin1Char('\n')))
+        expectWarningAbout(probe, title, warning);
+    else
+        expectWarning(probe, title, warning);
     QCOMPARE(treeSnapshot(folder.root()), before);
-}
-
-void SaveFaultsTest::optionsIniBelowARegularFileIsReported()
-{
-    PlatformProbe probe;
-    TestAppFolder folder;
-    folder.createReadyTool();
-    const QString plainFile = folder.root() + QStringLiteral("/plain");
-    writeBytes(plainFile, "a file, not a folder");
-    platform::setApplicationDirPathOverride(plainFile);
-    const QStringList before = treeSnapshot(folder.root());
-
-    answerLocationsDialog(folder.exePath(), folder.modFolder(), folder.configPath());
-    MainWindow window;
-    QVERIFY(window.startupCompleted());
-    QCOMPARE(probe.messages.size(), 2);
-    probe.messages.removeFirst();
-    expectWarning(probe, locationsTitle,
-                  QStringLiteral("Cannot write file %1/options.ini:\n%2.")
-                      .arg(plainFile, reasons::inMessage(reasons::belowRegularFile())));
-    QCOMPARE(treeSnapshot(folder.root()), before);
-    QCOMPARE(window.form().listChooseSetting->count(), 0);
 }
 
 // An options.ini the tool cannot read may still be replaceable; replacing it would throw away
@@ -324,7 +397,7 @@ void SaveFaultsTest::unreadableOptionsIniIsNotOverwritten()
     TestAppFolder folder;
     folder.createReadyTool({QStringLiteral("a.zip")});
     const QByteArray before = optionsIni(folder.exePath(), folder.modFolder(), folder.configPath());
-    writeBytes(folder.optionsIniPath(), before);
+    TestAppFolder::writeFile(folder.optionsIniPath(), before);
     openFolderToEveryone(folder.appDir(), folder.root());
     setMode(folder.optionsIniPath(), 0);
     const auto restore = qScopeGuard([&] { setMode(folder.optionsIniPath(), 0644); });
@@ -333,7 +406,8 @@ void SaveFaultsTest::unreadableOptionsIniIsNotOverwritten()
         AsOrdinaryUser ordinary;
         if (!ordinary.isActive())
             QSKIP(qPrintable(ordinary.whyNot()));
-        answerLocationsDialog(folder.exePath(), folder.modFolder(), folder.configPath());
+        DialogDriver dialogs;
+        dialogs.answerLocations(folder.exePath(), folder.modFolder(), folder.configPath());
         MainWindow window;
         QVERIFY(window.startupCompleted());
         QCOMPARE(probe.messages.size(), 2);
@@ -343,14 +417,14 @@ void SaveFaultsTest::unreadableOptionsIniIsNotOverwritten()
                       QStringLiteral("Cannot read file %1:\nPermission denied.")
                           .arg(folder.optionsIniPath()));
     }
-    QVERIFY(readBytes(folder.optionsIniPath()) == before);
+    QVERIFY(TestAppFolder::readFile(folder.optionsIniPath()) == before);
 }
 
 void SaveFaultsTest::saveLocationsRefusesUnreadableOptionsIni()
 {
     PlatformProbe probe;
     TestAppFolder folder;
-    writeBytes(folder.optionsIniPath(), userLines);
+    TestAppFolder::writeFile(folder.optionsIniPath(), userLines);
     openFolderToEveryone(folder.appDir(), folder.root());
     setMode(folder.optionsIniPath(), 0);
     const auto restore = qScopeGuard([&] { setMode(folder.optionsIniPath(), 0644); });
@@ -365,93 +439,9 @@ void SaveFaultsTest::saveLocationsRefusesUnreadableOptionsIni()
     }
     QVERIFY(!result.saved);
     QCOMPARE(result.errorText, QStringLiteral("Permission denied"));
-    QVERIFY(readBytes(folder.optionsIniPath()) == userLines);
+    QVERIFY(TestAppFolder::readFile(folder.optionsIniPath()) == userLines);
     QCOMPARE(QDir(folder.appDir()).entryList(QDir::Files | QDir::Hidden),
              QStringList{QStringLiteral("options.ini")});
-}
-
-void SaveFaultsTest::setFileNamedLikeAFolderIsReported()
-{
-    PlatformProbe probe;
-    TestAppFolder folder;
-    folder.createReadyTool({QStringLiteral("a.zip")});
-    writeBytes(folder.setFilesDir() + QStringLiteral("/taken.set/inside"), "keep");
-    MainWindow window;
-    window.form().listMP->topLevelItem(0)->setCheckState(0, Qt::Checked);
-    const QStringList before = treeSnapshot(folder.root());
-
-    answerSetFileCreation(QStringLiteral("CreateWithSelected"), QStringLiteral("taken"));
-    window.form().buttonCreateSetting->click();
-    expectWarningAbout(
-        probe, editorTitle,
-        QStringLiteral("Cannot write file %1/taken.set:\n").arg(folder.setFilesDir()));
-    QCOMPARE(treeSnapshot(folder.root()), before);
-}
-
-void SaveFaultsTest::setFileFolderThatIsARegularFileIsReported()
-{
-    PlatformProbe probe;
-    TestAppFolder folder;
-    folder.createReadyTool({QStringLiteral("a.zip")});
-    QDir(folder.setFilesDir()).removeRecursively();
-    writeBytes(folder.setFilesDir(), "not a folder");
-    MainWindow window;
-    QCOMPARE(window.form().listChooseSetting->count(), 0);
-    const QStringList before = treeSnapshot(folder.root());
-
-    answerSetFileCreation(QStringLiteral("CreateBlank"), QStringLiteral("new"));
-    window.form().buttonCreateSetting->click();
-    expectWarning(probe, editorTitle,
-                  QStringLiteral("Cannot write file %1/new.set:\n%2.")
-                      .arg(folder.setFilesDir(), reasons::inMessage(reasons::belowRegularFile())));
-    QCOMPARE(treeSnapshot(folder.root()), before);
-}
-
-void SaveFaultsTest::configurationThatIsAFolderIsReported()
-{
-    PlatformProbe probe;
-    TestAppFolder folder;
-    folder.createReadyTool();
-    QFile::remove(folder.configPath());
-    writeBytes(folder.configPath() + QStringLiteral("/inside"), "keep");
-    const QStringList before = treeSnapshot(folder.root());
-
-    MainWindow window;
-    QVERIFY(window.startupCompleted());
-    expectWarningAbout(probe, editorTitle,
-                       QStringLiteral("Cannot read file %1:\n").arg(folder.configPath()));
-    probe.messages.clear();
-    window.form().editVHConfig->setPlainText(QStringLiteral("typed=1\n"));
-    window.form().buttonVHConfigSave->click();
-    expectWarningAbout(probe, editorTitle,
-                       QStringLiteral("Cannot write file %1:\n").arg(folder.configPath()));
-    QStringList after = treeSnapshot(folder.root());
-    QCOMPARE(after, before);
-}
-
-void SaveFaultsTest::configurationBelowARegularFileIsReported()
-{
-    PlatformProbe probe;
-    TestAppFolder folder;
-    folder.createReadyTool();
-    const QString settings = folder.gameDir() + QStringLiteral("/settings");
-    const QString config = settings + QStringLiteral("/config");
-    writeBytes(config, oldConfig);
-    writeBytes(folder.optionsIniPath(),
-               optionsIni(folder.exePath(), folder.modFolder(), config).replace(userLines, ""));
-    MainWindow window;
-    QVERIFY(window.startupCompleted());
-    QCOMPARE(probe.messages.size(), 0);
-
-    // Another program replaces the folder by a file while the tool runs.
-    QVERIFY(QDir(settings).removeRecursively());
-    writeBytes(settings, "now a file");
-    const QStringList before = treeSnapshot(folder.root());
-    window.form().buttonVHConfigSave->click();
-    expectWarning(probe, editorTitle,
-                  QStringLiteral("Cannot write file %1:\n%2.")
-                      .arg(config, reasons::inMessage(reasons::belowRegularFile())));
-    QCOMPARE(treeSnapshot(folder.root()), before);
 }
 
 void SaveFaultsTest::savesAsAnOrdinaryUser_data()
@@ -480,7 +470,7 @@ void SaveFaultsTest::savesAsAnOrdinaryUser()
     PlatformProbe probe;
     TestAppFolder folder;
     const SavedFile file = savedFile(kind, folder);
-    writeBytes(file.path, file.before);
+    TestAppFolder::writeFile(file.path, file.before);
     const QString closedFolder = QFileInfo(file.path).absolutePath();
     openFolderToEveryone(closedFolder, folder.root());
     setMode(closedFolder, 0755);
@@ -490,7 +480,7 @@ void SaveFaultsTest::savesAsAnOrdinaryUser()
     if (!run.ran)
         QSKIP(qPrintable(run.whyNot));
     QCOMPARE(run.result, refused ? qt_error_string(EACCES) : QString());
-    QCOMPARE(readBytes(file.path), refused ? file.before : file.after);
+    QCOMPARE(TestAppFolder::readFile(file.path), refused ? file.before : file.after);
     QCOMPARE(QDir(closedFolder).entryList(QDir::Files | QDir::Hidden),
              QStringList{QFileInfo(file.path).fileName()});
 }
@@ -510,7 +500,7 @@ void SaveFaultsTest::writesInPlaceWhereNoFileMayGoBeside()
     PlatformProbe probe;
     TestAppFolder folder;
     const SavedFile file = savedFile(kind, folder);
-    writeBytes(file.path, file.before);
+    TestAppFolder::writeFile(file.path, file.before);
     const QString missing = QFileInfo(file.path).absolutePath() + QStringLiteral("/new.set");
     platform::setFilesBesideTargetsRefused(true);
     const QString result = file.save();
@@ -519,7 +509,7 @@ void SaveFaultsTest::writesInPlaceWhereNoFileMayGoBeside()
     platform::setFilesBesideTargetsRefused(false);
 
     QCOMPARE(result, QString());
-    QCOMPARE(readBytes(file.path), TestAppFolder::asSaved(file.after));
+    QCOMPARE(TestAppFolder::readFile(file.path), TestAppFolder::asSaved(file.after));
     QVERIFY(!missingWritten);
     QCOMPARE(missingReason, qt_error_string(EACCES));
     QCOMPARE(QDir(QFileInfo(file.path).absolutePath()).entryList(QDir::Files | QDir::Hidden),

@@ -43,30 +43,4 @@ void fillTable(ModTable &table, const QStringList &names, const QStringList &tic
     }
 }
 
-QStringList namesOf(const QVector<ModEntry> &entries)
-{
-    QStringList names;
-    for (const ModEntry &entry : entries)
-        names << entry.name;
-    return names;
-}
-
-QStringList itemTexts(const QListWidget *list)
-{
-    QStringList texts;
-    for (int row = 0; row < list->count(); ++row)
-        texts << list->item(row)->text();
-    return texts;
-}
-
-QStringList tickedNames(const ModTable &table)
-{
-    QStringList names;
-    for (const ModEntry &entry : table) {
-        if (entry.ticked)
-            names << entry.name;
-    }
-    return names;
-}
-
 } // namespace setfiletest

@@ -2,6 +2,7 @@
 
 #include "DialogDriver.h"
 #include "FolderSnapshot.h"
+#include "ModNames.h"
 #include "StartedTool.h"
 #include "TreeItems.h"
 
@@ -26,9 +27,5 @@ QByteArray setFileBytes(const QStringList &multiplay, const QStringList &campaig
 
 // Appends the names to the table and ticks those also named in `ticked`.
 void fillTable(ModTable &table, const QStringList &names, const QStringList &ticked = {});
-
-QStringList namesOf(const QVector<ModEntry> &entries);
-QStringList itemTexts(const QListWidget *list);
-QStringList tickedNames(const ModTable &table);
 
 } // namespace setfiletest

@@ -89,7 +89,6 @@ private slots:
     void createsMissingFolder();
     void writeFailureWarns_data();
     void writeFailureWarns();
-    void regularFileInPlaceOfFolderWarns();
 };
 
 void SetFileCreationTest::createDialogHasItsForm()
@@ -267,8 +266,7 @@ void SetFileCreationTest::createsBlankFile()
     tickSome(tool);
     tool.choose(QStringLiteral("Zed.set"));
     DialogDriver driver;
-    driver.expect(QStringLiteral("SetFileCreate"), DialogDriver::clickButton("CreateBlank"));
-    driver.expect(QStringLiteral("SetName"), DialogDriver::typeNameAndAccept(typed));
+    driver.answerSetFileCreation(QStringLiteral("CreateBlank"), typed);
 
     createWith(tool, driver);
 
@@ -286,8 +284,7 @@ void SetFileCreationTest::createsFileWithSelection()
     StartedTool tool(mpMods, {}, globalMods);
     tickSome(tool);
     DialogDriver driver;
-    driver.expect(QStringLiteral("SetFileCreate"), DialogDriver::clickButton("CreateWithSelected"));
-    driver.expect(QStringLiteral("SetName"), DialogDriver::typeNameAndAccept("beta"));
+    driver.answerSetFileCreation(QStringLiteral("CreateWithSelected"), QStringLiteral("beta"));
 
     createWith(tool, driver);
 
@@ -365,8 +362,7 @@ void SetFileCreationTest::existingNameIsReplacedAndListedOnce()
     TestAppFolder::writeFile(setFile(tool, "beta.set"), "[SettingMP]\nMod0=old.zip\n");
     tickSome(tool);
     DialogDriver driver;
-    driver.expect(QStringLiteral("SetFileCreate"), DialogDriver::clickButton(kind));
-    driver.expect(QStringLiteral("SetName"), DialogDriver::typeNameAndAccept("beta"));
+    driver.answerSetFileCreation(kind, QStringLiteral("beta"));
 
     createWith(tool, driver);
 
@@ -403,8 +399,7 @@ void SetFileCreationTest::refusesUnusableName()
     QListWidgetItem *chosen = tool.form().listChooseSetting->currentItem();
     const QStringList files = treeSnapshot(tool.folder.root());
     DialogDriver driver;
-    driver.expect(QStringLiteral("SetFileCreate"), DialogDriver::clickButton(kind));
-    driver.expect(QStringLiteral("SetName"), DialogDriver::typeNameAndAccept(name));
+    driver.answerSetFileCreation(kind, name);
 
     createWith(tool, driver);
 
@@ -427,8 +422,7 @@ void SetFileCreationTest::createsMissingFolder()
     MainWindow window;
     QVERIFY(!QFileInfo::exists(folder.setFilesDir()));
     DialogDriver driver;
-    driver.expect(QStringLiteral("SetFileCreate"), DialogDriver::clickButton("CreateWithSelected"));
-    driver.expect(QStringLiteral("SetName"), DialogDriver::typeNameAndAccept("first"));
+    driver.answerSetFileCreation(QStringLiteral("CreateWithSelected"), QStringLiteral("first"));
 
     window.form().buttonCreateSetting->click();
 
@@ -444,12 +438,17 @@ void SetFileCreationTest::writeFailureWarns_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("reason");
+    QTest::addColumn<bool>("folderIsAFile");
     QTest::newRow("folder of that name, blank") << "CreateBlank"
                                                 << "taken"
-                                                << "Filename refers to a directory";
-    QTest::newRow("folder of that name, with selection") << "CreateWithSelected"
-                                                         << "50%2"
-                                                         << "Filename refers to a directory";
+                                                << "Filename refers to a directory" << false;
+    QTest::newRow("folder of that name, with selection")
+        << "CreateWithSelected"
+        << "50%2"
+        << "Filename refers to a directory" << false;
+    QTest::newRow("a file in place of the folder")
+        << "CreateBlank"
+        << "alpha" << reasons::inMessage(reasons::belowRegularFile()) << true;
 }
 
 void SetFileCreationTest::writeFailureWarns()
@@ -457,14 +456,24 @@ void SetFileCreationTest::writeFailureWarns()
     QFETCH(QString, kind);
     QFETCH(QString, name);
     QFETCH(QString, reason);
-    StartedTool tool(mpMods, {}, globalMods, {"A.set"});
-    QDir(tool.folder.setFilesDir()).mkdir(name + QStringLiteral(".set"));
-    tool.choose(QStringLiteral("A.set"));
+    QFETCH(bool, folderIsAFile);
+    StartedTool tool(mpMods, {}, globalMods, folderIsAFile ? QStringList() : QStringList{"A.set"});
+    if (folderIsAFile) {
+        // On Windows a folder the tool watches goes only once the watch lets go of it, so the
+        // tool starts anew on the file in its place.
+        tool.window.reset();
+        QVERIFY(QDir(tool.folder.setFilesDir()).removeRecursively());
+        TestAppFolder::writeFile(tool.folder.setFilesDir(), "not a folder");
+        resetAppState();
+        tool.window = std::make_unique<MainWindow>();
+    } else {
+        QDir(tool.folder.setFilesDir()).mkdir(name + QStringLiteral(".set"));
+        tool.choose(QStringLiteral("A.set"));
+    }
     QListWidgetItem *chosen = tool.form().listChooseSetting->currentItem();
     const QStringList files = treeSnapshot(tool.folder.root());
     DialogDriver driver;
-    driver.expect(QStringLiteral("SetFileCreate"), DialogDriver::clickButton(kind));
-    driver.expect(QStringLiteral("SetName"), DialogDriver::typeNameAndAccept(name));
+    driver.answerSetFileCreation(kind, name);
 
     createWith(tool, driver);
 
@@ -475,32 +484,6 @@ void SetFileCreationTest::writeFailureWarns()
                  QStringLiteral(":\n") + reason + QStringLiteral("."));
     QCOMPARE(treeSnapshot(tool.folder.root()), files);
     QCOMPARE(tool.form().listChooseSetting->currentItem(), chosen);
-}
-
-void SetFileCreationTest::regularFileInPlaceOfFolderWarns()
-{
-    StartedTool tool(mpMods, {}, globalMods);
-    // On Windows a folder the tool watches goes only once the watch lets go of it, so the tool
-    // starts anew on the file in its place.
-    tool.window.reset();
-    QVERIFY(QDir(tool.folder.setFilesDir()).removeRecursively());
-    TestAppFolder::writeFile(tool.folder.setFilesDir(), "not a folder");
-    resetAppState();
-    tool.window = std::make_unique<MainWindow>();
-    const QStringList files = treeSnapshot(tool.folder.root());
-    DialogDriver driver;
-    driver.expect(QStringLiteral("SetFileCreate"), DialogDriver::clickButton("CreateBlank"));
-    driver.expect(QStringLiteral("SetName"), DialogDriver::typeNameAndAccept("alpha"));
-
-    createWith(tool, driver);
-
-    QCOMPARE(tool.probe.messages.size(), 1);
-    QCOMPARE(tool.probe.messages.first().title, QStringLiteral("Halvane v5"));
-    QCOMPARE(tool.probe.messages.first().text,
-             QStringLiteral("Cannot write file ") + setFile(tool, QStringLiteral("alpha.set")) +
-                 QStringLiteral(":\n") + reasons::inMessage(reasons::belowRegularFile()) +
-                 QStringLiteral("."));
-    QCOMPARE(treeSnapshot(tool.folder.root()), files);
 }
 
 QTEST_MAIN(SetFileCreationTest)

@@ -48,9 +48,8 @@ class SetFileFormatTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void writesEightLinesForEmptySelection();
-    void writesTheElevenLineExample();
-    void writesOnlyTickedModsCountingFromZero();
+    void writesTheTickedMods_data();
+    void writesTheTickedMods();
     void writesSameSelectionIdentically();
     void keepsEveryValueOnItsOwnLine();
     void writeFailureLeavesTargetAlone_data();
@@ -81,46 +80,49 @@ private slots:
     void missingFolderListsNothing();
 };
 
-void SetFileFormatTest::writesEightLinesForEmptySelection()
+void SetFileFormatTest::writesTheTickedMods_data()
 {
-    PlatformProbe probe;
-    QTemporaryDir dir;
-    fillTable(appState().modsMP, {QStringLiteral("a.zip")});
-    const QString path = dir.filePath(QStringLiteral("empty.set"));
-    QVERIFY(writeSetFile(path).ok());
-    const QByteArray n = lineEnd();
-    QCOMPARE(TestAppFolder::readFile(path), "[SettingMP]" + n + "Count=0" + n + "[SettingSP]" + n +
-                                                "Count=0" + n + "[SettingGlobal]" + n + "Count=0" +
-                                                n + "[General]" + n + "OtherCommands=" + n);
+    // Each list's mods and which of them are ticked, in the order multiplayer, campaign,
+    // global.
+    QTest::addColumn<QList<QStringList>>("mods");
+    QTest::addColumn<QList<QStringList>>("ticked");
+    QTest::addColumn<QString>("otherCommands");
+    // With "\n" for the platform's line end.
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("eight lines for an empty selection")
+        << QList<QStringList>{{"a.zip"}, {}, {}} << QList<QStringList>{{}, {}, {}} << QString()
+        << QByteArray("[SettingMP]\nCount=0\n[SettingSP]\nCount=0\n[SettingGlobal]\nCount=0\n"
+                      "[General]\nOtherCommands=\n");
+    const QList<QStringList> example{{"alpha.zip", "beta.zip"}, {}, {"gamma.zip"}};
+    QTest::newRow("the eleven-line example")
+        << example << example << QString()
+        << QByteArray("[SettingMP]\nMod0=alpha.zip\nMod1=beta.zip\nCount=2\n[SettingSP]\n"
+                      "Count=0\n[SettingGlobal]\nMod0=gamma.zip\nCount=1\n[General]\n"
+                      "OtherCommands=\n");
+    QTest::newRow("only ticked mods, counting from zero")
+        << QList<QStringList>{{"a.zip", "b.zip", "c.zip", "d.zip"}, {"s.zip"}, {"g.zip", "h.zip"}}
+        << QList<QStringList>{{"b.zip", "d.zip"}, {}, {"h.zip"}}
+        << QStringLiteral("-windowed  -x=1")
+        << QByteArray("[SettingMP]\nMod0=b.zip\nMod1=d.zip\nCount=2\n[SettingSP]\nCount=0\n"
+                      "[SettingGlobal]\nMod0=h.zip\nCount=1\n[General]\n"
+                      "OtherCommands=-windowed  -x=1\n");
 }
 
-void SetFileFormatTest::writesTheElevenLineExample()
+void SetFileFormatTest::writesTheTickedMods()
 {
+    QFETCH(QList<QStringList>, mods);
+    QFETCH(QList<QStringList>, ticked);
+    QFETCH(QString, otherCommands);
+    QFETCH(QByteArray, written);
     PlatformProbe probe;
     QTemporaryDir dir;
-    tick({QStringLiteral("alpha.zip"), QStringLiteral("beta.zip")}, {},
-         {QStringLiteral("gamma.zip")});
-    const QString path = dir.filePath(QStringLiteral("example.set"));
-    QVERIFY(writeSetFile(path).ok());
-    const QByteArray n = lineEnd();
-    QCOMPARE(TestAppFolder::readFile(path),
-             "[SettingMP]" + n + "Mod0=alpha.zip" + n + "Mod1=beta.zip" + n + "Count=2" + n +
-                 "[SettingSP]" + n + "Count=0" + n + "[SettingGlobal]" + n + "Mod0=gamma.zip" + n +
-                 "Count=1" + n + "[General]" + n + "OtherCommands=" + n);
-}
-
-void SetFileFormatTest::writesOnlyTickedModsCountingFromZero()
-{
-    PlatformProbe probe;
-    QTemporaryDir dir;
-    fillTable(appState().modsMP, {"a.zip", "b.zip", "c.zip", "d.zip"}, {"b.zip", "d.zip"});
-    fillTable(appState().modsSP, {"s.zip"});
-    fillTable(appState().modsGlobal, {"g.zip", "h.zip"}, {"h.zip"});
-    appState().otherCommands = QStringLiteral("-windowed  -x=1");
+    fillTable(appState().modsMP, mods.at(0), ticked.at(0));
+    fillTable(appState().modsSP, mods.at(1), ticked.at(1));
+    fillTable(appState().modsGlobal, mods.at(2), ticked.at(2));
+    appState().otherCommands = otherCommands;
     const QString path = dir.filePath(QStringLiteral("s.set"));
     QVERIFY(writeSetFile(path).ok());
-    QCOMPARE(TestAppFolder::readFile(path),
-             setFileBytes({"b.zip", "d.zip"}, {}, {"h.zip"}, "-windowed  -x=1"));
+    QCOMPARE(TestAppFolder::readFile(path), written.replace("\n", lineEnd()));
 }
 
 void SetFileFormatTest::writesSameSelectionIdentically()

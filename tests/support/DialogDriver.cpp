@@ -42,6 +42,31 @@ void DialogDriver::poll()
     dialog->reject();
 }
 
+void DialogDriver::answerLocations(const QString &exePath, const QString &modFolder,
+                                   const QString &configPath)
+{
+    expect(QStringLiteral("OptionsDialog"), [=](QDialog *dialog) {
+        enterLocations(exePath, modFolder, configPath)(dialog);
+        clickStandardButton(QDialogButtonBox::Ok)(dialog);
+    });
+}
+
+void DialogDriver::answerSetFileCreation(const QString &choiceButton, const QString &name)
+{
+    expect(QStringLiteral("SetFileCreate"), clickButton(choiceButton));
+    expect(QStringLiteral("SetName"), typeNameAndAccept(name));
+}
+
+DialogDriver::Action DialogDriver::enterLocations(const QString &exePath, const QString &modFolder,
+                                                  const QString &configPath)
+{
+    return [=](QDialog *dialog) {
+        dialog->findChild<QLineEdit *>(QStringLiteral("executablePath"))->setText(exePath);
+        dialog->findChild<QLineEdit *>(QStringLiteral("modFolder"))->setText(modFolder);
+        dialog->findChild<QLineEdit *>(QStringLiteral("ConfigFile"))->setText(configPath);
+    };
+}
+
 DialogDriver::Action DialogDriver::clickButton(const QString &objectName)
 {
     return [objectName](QDialog *dialog) {

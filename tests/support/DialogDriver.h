@@ -36,6 +36,16 @@ public:
     bool leftOpen = false;
     QStringList unexpectedDialogs;
 
+    // Answers the locations dialog with these three paths and OK.
+    void answerLocations(const QString &exePath, const QString &modFolder,
+                         const QString &configPath);
+    // Answers the two dialogs of "Create New Setting File": the button of that object name in
+    // the first ("CreateBlank" or "CreateWithSelected"), then the name and OK in the second.
+    void answerSetFileCreation(const QString &choiceButton, const QString &name);
+
+    // Types the three paths into the locations dialog's fields.
+    static Action enterLocations(const QString &exePath, const QString &modFolder,
+                                 const QString &configPath);
     static Action clickButton(const QString &objectName);
     static Action clickStandardButton(int standardButton);
     static Action typeNameAndAccept(const QString &name);

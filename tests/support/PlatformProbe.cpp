@@ -64,6 +64,14 @@ void PlatformProbe::closeForgottenDialog()
         modal->close();
 }
 
+QStringList PlatformProbe::messageTexts() const
+{
+    QStringList texts;
+    for (const platform::MessageRecord &message : messages)
+        texts << message.text;
+    return texts;
+}
+
 PlatformProbe::~PlatformProbe()
 {
     platform::setMessageHandler({});

@@ -30,6 +30,8 @@ public:
     PlatformProbe &operator=(const PlatformProbe &) = delete;
 
     QVector<platform::MessageRecord> messages;
+    // The texts of the messages, in order.
+    QStringList messageTexts() const;
     QVector<int> exits;
     QVector<platform::DetachedStartRequest> starts;
 

@@ -13,7 +13,8 @@
 #include <windows.h>
 #endif
 
-TestAppFolder::TestAppFolder()
+TestAppFolder::TestAppFolder(const QString &gameFolderName)
+    : gameFolderName(gameFolderName)
 {
     QDir().mkpath(appDir());
     platform::setApplicationDirPathOverride(appDir());
@@ -107,8 +108,7 @@ QByteArray TestAppFolder::readFile(const QString &path)
 QList<QStringList> TestAppFolder::recordedLaunches() const
 {
     QList<QStringList> launches;
-    const QString log = QString::fromUtf8(readFile(gameDir() + QStringLiteral("/launches.log")));
-    const QStringList lines = log.split(QLatin1Char('\n'));
+    const QStringList lines = launchLog().split(QLatin1Char('\n'));
     for (int i = 0; i < lines.size(); ++i) {
         if (!lines.at(i).startsWith(QStringLiteral("launch ")))
             continue;
@@ -121,9 +121,13 @@ QList<QStringList> TestAppFolder::recordedLaunches() const
     return launches;
 }
 
-bool TestAppFolder::waitForLaunches(int count, int timeoutMs) const
+QString TestAppFolder::launchLog() const
 {
-    QDeadlineTimer deadline(timeoutMs);
+    return QString::fromUtf8(readFile(gameDir() + QStringLiteral("/launches.log")));
+}
+
+bool TestAppFolder::waitForLaunches(int count, QDeadlineTimer deadline) const
+{
     while (recordedLaunches().size() < count) {
         if (deadline.hasExpired())
             return false;

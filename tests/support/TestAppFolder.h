@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -10,7 +11,7 @@
 // lives, the tool believes its executable stands in appDir().
 class TestAppFolder {
 public:
-    TestAppFolder();
+    explicit TestAppFolder(const QString &gameFolderName = QStringLiteral("game"));
     ~TestAppFolder();
     TestAppFolder(const TestAppFolder &) = delete;
     TestAppFolder &operator=(const TestAppFolder &) = delete;
@@ -19,7 +20,7 @@ public:
     QString appDir() const { return root() + QStringLiteral("/app"); }
     QString optionsIniPath() const { return appDir() + QStringLiteral("/options.ini"); }
     QString setFilesDir() const { return appDir() + QStringLiteral("/Set Files"); }
-    QString gameDir() const { return root() + QStringLiteral("/game"); }
+    QString gameDir() const { return root() + QLatin1Char('/') + gameFolderName; }
     QString exePath() const;
     QString modFolder() const { return gameDir() + QStringLiteral("/mods"); }
     QString configPath() const { return gameDir() + QStringLiteral("/config"); }
@@ -45,8 +46,11 @@ public:
     // The launches the stand-in game recorded: for each, its working folder then its arguments.
     QList<QStringList> recordedLaunches() const;
     // Waits until the stand-in game has recorded at least `count` launches.
-    bool waitForLaunches(int count, int timeoutMs = 10000) const;
+    bool waitForLaunches(int count, QDeadlineTimer deadline = QDeadlineTimer(10000)) const;
+    // The stand-in game's record as it wrote it, for failure messages.
+    QString launchLog() const;
 
 private:
     QTemporaryDir temporary;
+    QString gameFolderName;
 };

@@ -1,5 +1,6 @@
 #include "TreeItems.h"
 
+#include <QListWidget>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
@@ -8,6 +9,14 @@ QStringList itemTexts(QTreeWidget *tree)
     QStringList texts;
     for (QTreeWidgetItemIterator it(tree, QTreeWidgetItemIterator::All); *it; ++it)
         texts << (*it)->text(0);
+    return texts;
+}
+
+QStringList itemTexts(const QListWidget *list)
+{
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row)
+        texts << list->item(row)->text();
     return texts;
 }
 
