@@ -113,7 +113,7 @@ QStringList listPlainFiles(const QString &folderPath)
 bool nameHidesFile(const QString &fileName)
 {
 #ifdef Q_OS_WIN
-    Q_UNUSED(fileName)
+    Q_UNUSED(fileName);
     return false;
 #else
     return fileName.startsWith(QLatin1Char('.'));

@@ -47,7 +47,7 @@ QString reasonFolderCannotBeWatched(const QString &path)
     if (error != 0)
         return qt_error_string(error);
 #else
-    Q_UNUSED(path)
+    Q_UNUSED(path);
 #endif
     return QCoreApplication::translate("MainWindow", "The system refused to watch it");
 }
