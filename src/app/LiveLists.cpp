@@ -1,11 +1,12 @@
 #include "app/LiveLists.h"
 
 #include "app/state/AppState.h"
-#include "mods/ModCatalogue.h"
 #include "app/state/ModGroup.h"
+#include "mods/ModCatalogue.h"
 #include "mods/ModListPatch.h"
 #include "platform/FolderWatch.h"
 #include "platform/MessageBoxes.h"
+#include "platform/SystemReason.h"
 #include "setfiles/SetFileFolder.h"
 #include "setfiles/SetFileListPatch.h"
 #include "setfiles/SetFileNames.h"
@@ -24,11 +25,13 @@ LiveLists::LiveLists(MainWindowForm &form, QWidget *window)
         modWatches[std::size_t(group.group)] = watch;
         connect(watch, &platform::FolderWatch::settled, this,
                 [this, &group] { relistMods(group); });
+        connect(watch, &platform::FolderWatch::refused, this, &LiveLists::warnOfRefusedWatch);
     }
+    connect(setFileWatch, &platform::FolderWatch::settled, this, &LiveLists::relistSetFiles);
+    connect(setFileWatch, &platform::FolderWatch::refused, this, &LiveLists::warnOfRefusedWatch);
     followedModFolder = appState().modFolderPath;
     followSubfolders();
     setFileWatch->follow(setFileFolderPath());
-    connect(setFileWatch, &platform::FolderWatch::settled, this, &LiveLists::relistSetFiles);
 }
 
 void LiveLists::followModFolder()
@@ -79,4 +82,14 @@ void LiveLists::warnOfMissingSubfolder()
             QCoreApplication::translate("MainWindow", "The mod folder %1 is missing.").arg(folder));
         return;
     }
+}
+
+// The list still shows what was there; the player learns that changes no longer show on their
+// own.
+void LiveLists::warnOfRefusedWatch(const QString &folder, const QString &reason)
+{
+    platform::showWarning(
+        window, QStringLiteral("Halvane v5"),
+        QCoreApplication::translate("MainWindow", "The folder %1 is not followed for changes:\n%2.")
+            .arg(folder, platform::reasonInMessage(reason)));
 }

@@ -37,6 +37,7 @@ private:
     void relistMods(const ModGroupFacts &group);
     void relistSetFiles();
     void warnOfMissingSubfolder();
+    void warnOfRefusedWatch(const QString &folder, const QString &reason);
 
     MainWindowForm &form;
     QWidget *window;

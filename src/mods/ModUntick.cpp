@@ -1,10 +1,10 @@
 #include "mods/ModUntick.h"
 
-#include "platform/ListContextMenu.h"
 #include "app/form/MainWindowForm.h"
 #include "app/state/ModGroup.h"
 #include "mods/ModLists.h"
 #include "mods/ModViewBatch.h"
+#include "platform/ListContextMenu.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -21,6 +21,14 @@ void untickItems(QTreeWidget *list)
         if (item->checkState(0) != Qt::Unchecked)
             item->setCheckState(0, Qt::Unchecked);
     }
+}
+
+// Unticking all starts from nothing: the sets loaded before are not ticked again by the next
+// load.
+void forgetLoadedSets(const ModGroupFacts &group)
+{
+    group.loadedMods().clear();
+    group.latestReadStart() = 0;
 }
 
 QAction *newAction(QTreeWidget *list, const char *text, const char *objectName)
@@ -48,11 +56,14 @@ void untickAllInList(MainWindowForm &form, const ModGroupFacts &group)
 {
     ModViewBatch batch(form);
     untickItems(modList(form, group));
+    forgetLoadedSets(group);
 }
 
 void untickAllMods(MainWindowForm &form)
 {
     ModViewBatch batch(form);
-    for (const ModGroupFacts &group : modGroups)
+    for (const ModGroupFacts &group : modGroups) {
         untickItems(modList(form, group));
+        forgetLoadedSets(group);
+    }
 }

@@ -7,6 +7,7 @@ struct ModGroupFacts;
 void addUntickActions(MainWindowForm &form);
 
 // Untick every mod of one list, or of all three, in one step: the views are rendered once.
-// Mods the find field hides are unticked too. Set files are not touched.
+// Mods the find field hides are unticked too. The sets loaded before into those lists are
+// forgotten, so that the next load ticks only its own mods there. Set files are not touched.
 void untickAllInList(MainWindowForm &form, const ModGroupFacts &group);
 void untickAllMods(MainWindowForm &form);

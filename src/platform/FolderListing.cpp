@@ -110,4 +110,14 @@ QStringList listPlainFiles(const QString &folderPath)
         visiblePlainFileNames(folderPath.isEmpty() ? QStringLiteral(".") : folderPath));
 }
 
+bool nameHidesFile(const QString &fileName)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(fileName);
+    return false;
+#else
+    return fileName.startsWith(QLatin1Char('.'));
+#endif
+}
+
 } // namespace platform

@@ -14,4 +14,8 @@ QStringList listPlainFiles(const QString &folderPath);
 // What the listings order names by: a name comes before another when its key is less.
 QString listingOrderKey(const QString &name);
 
+// Whether the system hides a file from listings by its name alone: a name that begins with a
+// dot, except on Windows, where only a file's attribute hides it.
+bool nameHidesFile(const QString &fileName);
+
 } // namespace platform

@@ -1,9 +1,23 @@
 #include "platform/FolderWatch.h"
 
+#include "platform/SystemReason.h"
+
 #include <QDir>
 #include <QFileInfo>
 
 namespace platform {
+namespace {
+WatchRefusalHandler &refusalHandler()
+{
+    static WatchRefusalHandler handler;
+    return handler;
+}
+} // namespace
+
+void setWatchRefusalHandler(WatchRefusalHandler handler)
+{
+    refusalHandler() = std::move(handler);
+}
 
 FolderWatch::FolderWatch(QObject *parent)
     : QObject(parent)
@@ -21,6 +35,7 @@ void FolderWatch::follow(const QString &folderPath)
 {
     followed = folderPath;
     absoluteFolder = QDir::cleanPath(QFileInfo(folderPath).absoluteFilePath());
+    refusalTold = false;
     settleTimer.stop();
     watchAgain();
 }
@@ -52,13 +67,32 @@ void FolderWatch::watchAgain()
     }
     if (!stale.isEmpty())
         watcher.removePaths(stale);
-    QStringList missing;
     for (const QString &path : std::as_const(wanted)) {
-        if (!watcher.directories().contains(path))
-            missing.append(path);
+        QString reason;
+        if (watcher.directories().contains(path) || !watchRefused(path, &reason))
+            continue;
+        // The folder, or while it is missing the folder above it: without that watch nothing
+        // the folder goes through is noticed.
+        if (path == wanted.first() && !refusalTold) {
+            refusalTold = true;
+            emit refused(followed, reason);
+        }
     }
-    if (!missing.isEmpty())
-        watcher.addPaths(missing);
+}
+
+// Asks for the watch of that folder; false once it is watched.
+bool FolderWatch::watchRefused(const QString &path, QString *reason)
+{
+    if (refusalHandler()) {
+        *reason = refusalHandler()(path);
+        if (!reason->isEmpty())
+            return true;
+    }
+    // A folder removed since it was seen is no refusal: the watch above notices its going.
+    if (watcher.addPath(path) || !QFileInfo(path).isDir())
+        return false;
+    *reason = reasonFolderCannotBeWatched(path);
+    return true;
 }
 
 bool FolderWatch::folderWatched() const

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
+
 namespace platform {
 
 // Tells when the entries of one folder may have changed: once a burst of changes in it, or of
@@ -27,10 +29,14 @@ public:
 
 signals:
     void settled();
+    // The system refused the watch that would notice the folder's changes, with its reason.
+    // Said once for each folder followed.
+    void refused(const QString &folderPath, const QString &reason);
 
 private:
     void noticeChange(const QString &path);
     void watchAgain();
+    bool watchRefused(const QString &path, QString *reason);
     bool folderWatched() const;
     QString nearestExistingFolderAbove() const;
 
@@ -39,6 +45,13 @@ private:
     QString followed;
     QString absoluteFolder;
     QString watchedAbove;
+    bool refusalTold = false;
 };
+
+// The system's reason for refusing to watch that folder, or empty to let it answer for itself.
+using WatchRefusalHandler = std::function<QString(const QString &folderPath)>;
+
+// Lets a test have watches refused; an empty handler leaves every answer to the system.
+void setWatchRefusalHandler(WatchRefusalHandler handler);
 
 } // namespace platform

@@ -13,4 +13,8 @@ QString reasonInMessage(const QString &reason);
 // systems.
 QString reasonFileCannotBeRead(const QString &path);
 
+// The system's own words for why it refuses to tell of changes in the folder at `path`, such
+// as a limit on the folders watched; a plain statement of the refusal where it gives none.
+QString reasonFolderCannotBeWatched(const QString &path);
+
 } // namespace platform

@@ -1,6 +1,6 @@
 #include "setfiles/MissingMods.h"
 
-#include "app/state/AppState.h"
+#include "app/state/ModGroup.h"
 
 #include <QCoreApplication>
 #include <QSet>
@@ -8,12 +8,15 @@
 #include <array>
 
 namespace {
-QStringList namesNotIn(const QVector<ModEntry> &loaded, const ModTable &table)
+// Only the set just read counts: a mod that an earlier set named was reported with that set.
+QStringList namesNotIn(const ModGroupFacts &group)
 {
+    const QVector<ModEntry> &loaded = group.loadedMods();
     QStringList missing;
     QSet<QString> seen;
-    for (const ModEntry &entry : loaded) {
-        if (table.indexOf(entry.name) >= 0 || seen.contains(entry.name))
+    for (qsizetype i = group.latestReadStart(); i < loaded.size(); ++i) {
+        const ModEntry &entry = loaded.at(i);
+        if (group.mods().indexOf(entry.name) >= 0 || seen.contains(entry.name))
             continue;
         seen.insert(entry.name);
         missing.append(entry.name);
@@ -29,10 +32,9 @@ struct Group {
 
 MissingMods findMissingMods()
 {
-    const AppState &state = appState();
-    return MissingMods{namesNotIn(state.loadedMP, state.modsMP),
-                       namesNotIn(state.loadedSP, state.modsSP),
-                       namesNotIn(state.loadedGlobal, state.modsGlobal)};
+    return MissingMods{namesNotIn(modGroup(ModGroup::Multiplay)),
+                       namesNotIn(modGroup(ModGroup::Campaign)),
+                       namesNotIn(modGroup(ModGroup::Global))};
 }
 
 QString missingModsListing(const MissingMods &missing, int limit)

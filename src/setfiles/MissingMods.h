@@ -13,7 +13,8 @@ struct MissingMods {
     bool isEmpty() const { return multiplay.isEmpty() && campaign.isEmpty() && global.isEmpty(); }
 };
 
-// Compares the loaded-set buffers with the mod tables; call it right after a set was read.
+// Compares the entries of the latest read with the mod tables; call it right after a set was
+// read.
 MissingMods findMissingMods();
 
 // The missing mods for a message: under the title of each list that lacks any, one name a

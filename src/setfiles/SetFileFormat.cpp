@@ -72,8 +72,10 @@ SetFileResult readSetFile(const QString &path)
     IniFile ini(path);
     if (ini.status() != IniFile::StatusOk)
         return SetFileResult{ini.status(), ini.errorText()};
-    for (const ModGroupFacts &group : modGroups)
-        group.loadedMods() = readModNames(ini, QLatin1String(group.setFileSection));
+    for (const ModGroupFacts &group : modGroups) {
+        group.latestReadStart() = group.loadedMods().size();
+        group.loadedMods() += readModNames(ini, QLatin1String(group.setFileSection));
+    }
     appState().loadedOtherCommands = ini.value(generalSection, otherCommandsKey, missingValue);
     return SetFileResult{};
 }

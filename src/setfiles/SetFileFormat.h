@@ -11,6 +11,7 @@ SetFileResult writeSetFile(const QString &path);
 // An empty set file: it names no mods and gives no other options.
 SetFileResult writeBlankSetFile(const QString &path);
 
-// Reads a set file into the loaded-set buffers, which start empty for every read. On failure
-// the buffers keep what they held.
+// Reads a set file into the loaded-set buffers, after what earlier reads put there, so that
+// loading a set ticks the mods of the sets loaded before it again. On failure the buffers keep
+// what they held.
 SetFileResult readSetFile(const QString &path);

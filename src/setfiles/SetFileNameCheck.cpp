@@ -1,5 +1,7 @@
 #include "setfiles/SetFileNameCheck.h"
 
+#include "platform/FolderListing.h"
+
 #include <QString>
 
 #include <algorithm>
@@ -14,8 +16,8 @@ bool isForbiddenCharacter(QChar ch)
 
 bool isUsableSetFileName(const QString &name)
 {
-    // A leading dot would also make a hidden file that the set-file list never shows.
-    if (name.isEmpty() || name.startsWith(QLatin1Char('.')))
+    // A hidden file would be a set that the set-file list never shows.
+    if (name.isEmpty() || platform::nameHidesFile(name + QStringLiteral(".set")))
         return false;
     return std::none_of(name.cbegin(), name.cend(), isForbiddenCharacter);
 }

@@ -49,6 +49,7 @@ private slots:
     void setFileListFollowsTheFolder();
     void changedModFolderIsShown_data();
     void changedModFolderIsShown();
+    void refusedWatchIsNamedOncePerFolder();
 };
 
 void LiveListsTest::modsFollowTheFolder_data()
@@ -274,6 +275,55 @@ void LiveListsTest::changedModFolderIsShown()
     QVERIFY(tool.probe.exits.isEmpty());
     const QStringList warnings{QStringLiteral("The mod folder %1/campaign is missing.").arg(other)};
     QCOMPARE(tool.probe.messageTexts(), campaignThere ? QStringList{} : warnings);
+}
+
+// A watch the system refuses is named once for its folder, with the system's reason; a folder
+// followed afterwards is named again.
+void LiveListsTest::refusedWatchIsNamedOncePerFolder()
+{
+    struct Refusals {
+        Refusals()
+        {
+            platform::setWatchRefusalHandler([](const QString &path) {
+                return path.endsWith(QLatin1String("/campaign")) ? QStringLiteral("No room.")
+                                                                 : QString();
+            });
+        }
+        ~Refusals() { platform::setWatchRefusalHandler({}); }
+    } refusals;
+    const auto warnings = [](const PlatformProbe &probe) {
+        QStringList texts;
+        for (const platform::MessageRecord &message : probe.messages) {
+            if (message.kind == platform::MessageKind::Warning &&
+                message.title == QLatin1String("Halvane v5"))
+                texts << message.text;
+        }
+        return texts;
+    };
+    const QString text = QStringLiteral("The folder %1/campaign is not followed for changes:\nNo "
+                                        "room.");
+    StartedTool tool({"m.zip"}, {"s.zip"});
+    QStringList expected{text.arg(appState().modFolderPath)};
+    QCOMPARE(warnings(tool.probe), expected);
+    QCOMPARE(tool.probe.messages.size(), 1);
+
+    // A change above the folder lists it again and asks for its watch again.
+    Relistings relistings(tool.window.get());
+    const QString folder = appState().modFolderPath + QStringLiteral("/campaign");
+    TestAppFolder::writeFile(folder + QStringLiteral("/t.zip"), "mod");
+    TestAppFolder::writeFile(appState().modFolderPath + QStringLiteral("/readme.txt"), "text");
+    QVERIFY(relistings.waitFor(folder));
+    QCOMPARE(itemTexts(tool.form().listSP), QStringList({"s.zip", "t.zip"}));
+    QCOMPARE(warnings(tool.probe), expected);
+
+    const QString other = tool.folder.root() + QStringLiteral("/other mods");
+    for (const char *subfolder : {"/multiplay", "/campaign", "/global"})
+        QVERIFY(QDir().mkpath(other + QLatin1String(subfolder)));
+    chooseModFolderInOptions(other);
+    tool.form().ChangePaths->click();
+    expected << text.arg(other);
+    QCOMPARE(warnings(tool.probe), expected);
+    QCOMPARE(tool.probe.messages.size(), 2);
 }
 
 QTEST_MAIN(LiveListsTest)

@@ -23,6 +23,7 @@
 #include <QtTest>
 
 #ifdef Q_OS_LINUX
+#include <cerrno>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -175,7 +176,11 @@ void BadModFoldersTest::unreadableSubfolderListsNothing()
         QSKIP(qPrintable(ordinary.whyNot()));
     MainWindow window;
     QVERIFY(window.startupCompleted());
-    QCOMPARE(probe.messages.size(), 0);
+    // Nor can it be watched, and the player learns why.
+    QCOMPARE(probe.messages.size(), 1);
+    QCOMPARE(probe.messages.first().text,
+             QStringLiteral("The folder %1 is not followed for changes:\n%2.")
+                 .arg(multiplay, qt_error_string(EACCES)));
     QVERIFY(probe.exits.isEmpty());
     QCOMPARE(window.form().listMP->topLevelItemCount(), 0);
     QCOMPARE(itemTexts(window.form().listSP), QStringList{QStringLiteral("c.zip")});

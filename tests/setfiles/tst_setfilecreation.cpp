@@ -376,8 +376,10 @@ void SetFileCreationTest::refusesUnusableName_data()
     QTest::addColumn<QString>("name");
     QTest::newRow("empty") << "CreateBlank"
                            << "";
+#ifndef Q_OS_WIN // where a leading dot hides the file
     QTest::newRow("dot dot") << "CreateWithSelected"
                              << "..";
+#endif
     QTest::newRow("parent folder") << "CreateWithSelected"
                                    << "../x";
     QTest::newRow("parent folder, blank") << "CreateBlank"

@@ -42,6 +42,22 @@ void tick(const QStringList &multiplay, const QStringList &campaign, const QStri
     fillTable(appState().modsSP, campaign, campaign);
     fillTable(appState().modsGlobal, global, global);
 }
+
+// Only where a leading dot hides a file would such a set never be listed; on Windows a file
+// .old.set is an ordinary one.
+#ifdef Q_OS_WIN
+constexpr bool leadingDotHides = false;
+#else
+constexpr bool leadingDotHides = true;
+#endif
+
+void addLeadingDotRows()
+{
+    QTest::newRow("dot") << ".";
+    QTest::newRow("dot dot") << "..";
+    QTest::newRow("three dots") << "...";
+    QTest::newRow("leading dot") << ".old";
+}
 } // namespace
 
 class SetFileFormatTest : public QObject {
@@ -60,7 +76,7 @@ private slots:
     void readsZeroByteFile();
     void readsTolerantly_data();
     void readsTolerantly();
-    void everyReadStartsFromEmptyBuffers();
+    void everyReadAddsToTheBuffers();
     void readFailureKeepsBuffers_data();
     void readFailureKeepsBuffers();
     void roundTripsNames_data();
@@ -301,7 +317,7 @@ void SetFileFormatTest::readsTolerantly()
     QCOMPARE(TestAppFolder::readFile(path), content);
 }
 
-void SetFileFormatTest::everyReadStartsFromEmptyBuffers()
+void SetFileFormatTest::everyReadAddsToTheBuffers()
 {
     PlatformProbe probe;
     QTemporaryDir dir;
@@ -313,8 +329,8 @@ void SetFileFormatTest::everyReadStartsFromEmptyBuffers()
 
     QVERIFY(readSetFile(a).ok());
     QVERIFY(readSetFile(b).ok());
-    QCOMPARE(namesOf(appState().loadedMP), QStringList{"beta.zip"});
-    QVERIFY(appState().loadedSP.isEmpty());
+    QCOMPARE(namesOf(appState().loadedMP), (QStringList{"alpha.zip", "beta.zip"}));
+    QCOMPARE(namesOf(appState().loadedSP), QStringList{"s.zip"});
     QCOMPARE(appState().loadedOtherCommands, QStringLiteral("ERROR"));
 }
 
@@ -472,11 +488,9 @@ void SetFileFormatTest::refusesUnusableNames_data()
 {
     QTest::addColumn<QString>("name");
     QTest::newRow("empty") << "";
-    QTest::newRow("dot") << ".";
-    QTest::newRow("dot dot") << "..";
+    if (leadingDotHides)
+        addLeadingDotRows();
     QTest::newRow("parent folder") << "../x";
-    QTest::newRow("three dots") << "...";
-    QTest::newRow("leading dot") << ".hidden";
     QTest::newRow("subfolder") << "a/b";
     QTest::newRow("absolute") << "/tmp/x";
     QTest::newRow("backslash") << "..\\x";
@@ -508,6 +522,8 @@ void SetFileFormatTest::acceptsOrdinaryNames_data()
     QTest::newRow("spaces and dots") << "my set v1.2";
     QTest::newRow("non-ASCII") << "Ærø 日本";
     QTest::newRow("percent signs") << "50%1 %2";
+    if (!leadingDotHides)
+        addLeadingDotRows();
 }
 
 void SetFileFormatTest::acceptsOrdinaryNames()

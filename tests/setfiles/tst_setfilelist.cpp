@@ -3,6 +3,8 @@
 #include "SystemReasons.h"
 
 #include "app/state/AppState.h"
+#include "app/state/ModGroup.h"
+#include "mods/ModUntick.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,7 +51,8 @@ private slots:
 
     void loadTicksNamedModsAndTakesOtherOptions();
     void loadKeepsEarlierTicks();
-    void loadDoesNotReapplyEarlierSets();
+    void loadTicksEarlierSetsAgain_data();
+    void loadTicksEarlierSetsAgain();
     void loadTicksEveryItemOfAName();
     void loadOfBlankSetFileOnlySetsOtherOptions();
     void loadAndSaveOfManyModsMatchTheSet();
@@ -168,21 +171,41 @@ void SetFileListTest::loadKeepsEarlierTicks()
     QVERIFY(tool.probe.messages.isEmpty()); // every mod of both sets is there
 }
 
-void SetFileListTest::loadDoesNotReapplyEarlierSets()
+void SetFileListTest::loadTicksEarlierSetsAgain_data()
 {
+    QTest::addColumn<QString>("untickAll");
+    QTest::addColumn<QStringList>("ticked");
+    QTest::newRow("nothing more") << "" << QStringList{"a.zip", "b.zip"};
+    QTest::newRow("Untick All Mods") << "all" << QStringList{"b.zip"};
+    QTest::newRow("Untick All in This List") << "listMP" << QStringList{"b.zip"};
+    QTest::newRow("Untick All in another list") << "listSP" << QStringList{"a.zip", "b.zip"};
+}
+
+// Every set loaded before is applied again at each load, unless unticking all started afresh.
+// Only the set just loaded is checked for missing mods.
+void SetFileListTest::loadTicksEarlierSetsAgain()
+{
+    QFETCH(QString, untickAll);
+    QFETCH(QStringList, ticked);
     StartedTool tool(mpMods, spMods, globalMods, {"A.set", "B.set"});
-    tool.folder.createSetFile(QStringLiteral("A.set"), "[SettingMP]\nMod0=a.zip\n");
+    tool.folder.createSetFile(QStringLiteral("A.set"), "[SettingMP]\nMod0=a.zip\nMod1=gone.zip\n");
     tool.folder.createSetFile(QStringLiteral("B.set"), "[SettingMP]\nMod0=b.zip\n");
 
     tool.choose(QStringLiteral("A.set"));
     tool.form().buttonLoadSetting->click();
     setTick(tool.form().listMP, QStringLiteral("a.zip"), Qt::Unchecked);
+    if (untickAll == QLatin1String("all"))
+        untickAllMods(tool.form());
+    else if (!untickAll.isEmpty())
+        untickAllInList(tool.form(), untickAll == QLatin1String("listMP")
+                                         ? modGroup(ModGroup::Multiplay)
+                                         : modGroup(ModGroup::Campaign));
     tool.choose(QStringLiteral("B.set"));
     tool.form().buttonLoadSetting->click();
 
-    QCOMPARE(checkedItems(tool.form().listMP), QStringList{"b.zip"});
-    QCOMPARE(tickedNames(appState().modsMP), QStringList{"b.zip"});
-    QCOMPARE(namesOf(appState().loadedMP), QStringList{"b.zip"});
+    QCOMPARE(checkedItems(tool.form().listMP), ticked);
+    QCOMPARE(tickedNames(appState().modsMP), ticked);
+    QCOMPARE(tool.probe.messages.size(), 1); // gone.zip, named once, for A.set
 }
 
 void SetFileListTest::loadTicksEveryItemOfAName()

@@ -22,6 +22,10 @@ struct AppState {
     QVector<ModEntry> loadedMP;
     QVector<ModEntry> loadedSP;
     QVector<ModEntry> loadedGlobal;
+    // Every read adds to the loaded-set buffers; the latest read's entries begin at these indices.
+    qsizetype latestReadMP = 0;
+    qsizetype latestReadSP = 0;
+    qsizetype latestReadGlobal = 0;
     QString loadedOtherCommands;
     QString newSetName;
 };

@@ -21,21 +21,23 @@ struct ModGroupFacts {
     const char *setFileSection;
     ModTable AppState::*table;
     QVector<ModEntry> AppState::*loaded;
+    qsizetype AppState::*latestRead;
     // Object names of the group's list and of the tool-box page that holds it.
     const char *listName;
     const char *pageName;
 
     ModTable &mods() const { return appState().*table; }
     QVector<ModEntry> &loadedMods() const { return appState().*loaded; }
+    qsizetype &latestReadStart() const { return appState().*latestRead; }
 };
 
 inline constexpr std::array<ModGroupFacts, 3> modGroups{{
     {ModGroup::Multiplay, "/multiplay", "--mod_mp=", 2, "SettingMP", &AppState::modsMP,
-     &AppState::loadedMP, "listMP", "pageMP"},
+     &AppState::loadedMP, &AppState::latestReadMP, "listMP", "pageMP"},
     {ModGroup::Campaign, "/campaign", "--mod_ca=", 3, "SettingSP", &AppState::modsSP,
-     &AppState::loadedSP, "listSP", "pageSP"},
+     &AppState::loadedSP, &AppState::latestReadSP, "listSP", "pageSP"},
     {ModGroup::Global, "/global", "--mod=", 1, "SettingGlobal", &AppState::modsGlobal,
-     &AppState::loadedGlobal, "listGlobal", "pageGlobal"},
+     &AppState::loadedGlobal, &AppState::latestReadGlobal, "listGlobal", "pageGlobal"},
 }};
 
 inline const ModGroupFacts &modGroup(ModGroup group)
