@@ -1,8 +1,9 @@
 #include "app/LiveLists.h"
 
+#include "app/form/MessageTexts.h"
 #include "app/state/AppState.h"
-#include "mods/ModCatalogue.h"
 #include "app/state/ModGroup.h"
+#include "mods/ModCatalogue.h"
 #include "mods/ModListPatch.h"
 #include "platform/FolderWatch.h"
 #include "platform/MessageBoxes.h"
@@ -10,7 +11,6 @@
 #include "setfiles/SetFileListPatch.h"
 #include "setfiles/SetFileNames.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
 LiveLists::LiveLists(MainWindowForm &form, QWidget *window)
@@ -74,9 +74,8 @@ void LiveLists::warnOfMissingSubfolder()
         const QString folder = followedModFolder + QLatin1String(group.subfolder);
         if (QDir(folder).exists())
             continue;
-        platform::showWarning(
-            window, QStringLiteral("Varnhold locations"),
-            QCoreApplication::translate("MainWindow", "The mod folder %1 is missing.").arg(folder));
+        platform::showWarning(window, messageTitle(MessageTitle::VarnholdLocations),
+                              modFolderMissingText(folder));
         return;
     }
 }
