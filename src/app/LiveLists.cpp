@@ -12,6 +12,7 @@
 #include "setfiles/SetFileNames.h"
 
 #include <QDir>
+#include <QWidget>
 
 LiveLists::LiveLists(MainWindowForm &form, QWidget *window)
     : QObject(window)
