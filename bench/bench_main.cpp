@@ -4,10 +4,10 @@
 #include "BenchGame.h"
 #include "WindowStarts.h"
 
-#include "app/state/AppState.h"
 #include "app/LiveLists.h"
 #include "app/MainWindow.h"
 #include "app/form/MainWindowForm.h"
+#include "app/state/AppState.h"
 #include "ini/IniFile.h"
 #include "mods/ModCatalogue.h"
 #include "platform/ApplicationFolder.h"
@@ -239,7 +239,7 @@ int main(int argc, char *argv[])
 
     BenchGame game(modsPerFolder);
     platform::setApplicationDirPathOverride(game.appDir());
-    platform::setMessageHandler([](QWidget *, const platform::MessageRecord &message) {
+    platform::messageBoxSeam.replace([](QWidget *, const platform::MessageRecord &message) {
         qFatal("unexpected message box: %s", qPrintable(message.text));
         return false;
     });

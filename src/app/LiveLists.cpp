@@ -1,5 +1,6 @@
 #include "app/LiveLists.h"
 
+#include "app/form/MessageTexts.h"
 #include "app/state/AppState.h"
 #include "app/state/ModGroup.h"
 #include "mods/ModCatalogue.h"
@@ -11,8 +12,8 @@
 #include "setfiles/SetFileListPatch.h"
 #include "setfiles/SetFileNames.h"
 
-#include <QCoreApplication>
 #include <QDir>
+#include <QWidget>
 
 LiveLists::LiveLists(MainWindowForm &form, QWidget *window)
     : QObject(window)
@@ -77,9 +78,8 @@ void LiveLists::warnOfMissingSubfolder()
         const QString folder = followedModFolder + QLatin1String(group.subfolder);
         if (QDir(folder).exists())
             continue;
-        platform::showWarning(
-            window, QStringLiteral("Varnhold locations"),
-            QCoreApplication::translate("MainWindow", "The mod folder %1 is missing.").arg(folder));
+        platform::showWarning(window, messageTitle(MessageTitle::VarnholdLocations),
+                              modFolderMissingText(folder));
         return;
     }
 }

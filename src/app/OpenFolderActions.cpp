@@ -1,11 +1,12 @@
 #include "app/OpenFolderActions.h"
 
-#include "app/state/AppState.h"
-#include "platform/ListContextMenu.h"
 #include "app/form/MainWindowForm.h"
+#include "app/form/MessageTexts.h"
+#include "app/state/AppState.h"
 #include "app/state/ModGroup.h"
 #include "mods/ModLists.h"
 #include "platform/FolderOpener.h"
+#include "platform/ListContextMenu.h"
 #include "platform/MessageBoxes.h"
 #include "setfiles/SetFileFolder.h"
 
@@ -19,22 +20,17 @@
 #include <functional>
 
 namespace {
-QString title()
-{
-    return QStringLiteral("Halvane v5");
-}
-
 void openOrSay(QWidget *window, const QString &folder)
 {
     if (!QDir(folder).exists()) {
         platform::showWarning(
-            window, title(),
+            window, messageTitle(MessageTitle::HalvaneV5),
             QCoreApplication::translate("MainWindow", "The folder %1 is missing.").arg(folder));
         return;
     }
     if (!platform::openFolder(folder))
         platform::showWarning(
-            window, title(),
+            window, messageTitle(MessageTitle::HalvaneV5),
             QCoreApplication::translate("MainWindow", "The desktop cannot open the folder %1.")
                 .arg(folder));
 }

@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "app/form/MainWindowForm.h"
+#include "app/form/MessageTexts.h"
 #include "mods/GameLaunch.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProcessExit.h"
@@ -14,11 +15,6 @@
 
 namespace {
 enum LaunchStatus { Started = 0, NoSet = 4, Declined = 5, NotStarted = 6 };
-
-QString title()
-{
-    return QStringLiteral("Halvane v5");
-}
 
 int endWith(int status)
 {
@@ -47,7 +43,7 @@ QListWidgetItem *listedSet(const QListWidget *list, const QString &name)
 void warnNoSuchSet(QWidget *window, const QString &name)
 {
     platform::showWarning(
-        window, title(),
+        window, messageTitle(MessageTitle::HalvaneV5),
         QCoreApplication::translate("MainWindow",
                                     "Cannot launch the set %1:\nThere is no such set in %2.")
             .arg(name, setFileFolderPath()));
@@ -59,7 +55,7 @@ bool startWithoutMissingMods(QWidget *window, const QString &setFileName)
     if (missing.isEmpty())
         return true;
     return platform::askQuestion(
-        window, title(),
+        window, messageTitle(MessageTitle::HalvaneV5),
         QCoreApplication::translate(
             "MainWindow", "The set %1 names mods that the mod folder does not hold:\n\n%2\n\n"
                           "Start Varnhold without them?")
@@ -73,7 +69,7 @@ LaunchOption takeLaunchOption(const QStringList &arguments)
     if (option.helpWanted)
         showUsage(arguments);
     if (!option.mistake.isEmpty()) {
-        platform::showWarning(nullptr, title(), option.mistake);
+        platform::showWarning(nullptr, messageTitle(MessageTitle::HalvaneV5), option.mistake);
         endWith(NoSet);
     }
     return option;

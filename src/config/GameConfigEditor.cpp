@@ -1,8 +1,8 @@
 #include "config/GameConfigEditor.h"
 
-#include "app/state/AppState.h"
 #include "app/form/FileFailureMessages.h"
 #include "app/form/MainWindowForm.h"
+#include "app/state/AppState.h"
 #include "config/GameConfigFile.h"
 
 #include <QPlainTextEdit>
@@ -13,8 +13,7 @@ void loadGameConfig(MainWindowForm &form, QWidget *window)
     const QString path = appState().configFilePath;
     const GameConfigText config = readGameConfigFile(path);
     if (!config.read) {
-        warnFileFailure(window, FileWarningTitle::HalvaneV5, FileFailure::Read, path,
-                        config.errorText);
+        warnFileFailure(window, MessageTitle::HalvaneV5, FileFailure::Read, path, config.errorText);
         return;
     }
     form.editVHConfig->setPlainText(config.text);
@@ -26,6 +25,6 @@ void saveGameConfig(MainWindowForm &form, QWidget *window)
     const GameConfigWriteResult result =
         writeGameConfigFile(path, form.editVHConfig->document()->toPlainText());
     if (!result.written)
-        warnFileFailure(window, FileWarningTitle::HalvaneV5, FileFailure::Write, path,
+        warnFileFailure(window, MessageTitle::HalvaneV5, FileFailure::Write, path,
                         result.errorText);
 }

@@ -22,26 +22,11 @@ platform::TextEncoding encodingTheGameReads(const QString &path)
 
 GameConfigText readGameConfigFile(const QString &path)
 {
-    GameConfigText result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.errorText = file.errorString();
-        return result;
-    }
-    // Read whole and decoded at once: a stream decoding piece by piece copied its growing text
-    // for every piece, which on Windows took minutes for a file of 50 MB.
-    const QByteArray bytes = file.readAll();
-    // A file cut short by a read error must not reach the editor: saving it would destroy
-    // the rest of the user's configuration.
-    if (file.error() != QFileDevice::NoError) {
-        result.errorText = file.errorString();
-        return result;
-    }
-    result.read = true;
-    result.text = platform::decodeText(bytes, platform::detectTextEncoding(bytes));
-    // The editor knows one line end; the platform's own goes back on when the file is written.
-    result.text.remove(QLatin1Char('\r'));
-    return result;
+    // A file cut short by a read error never reaches the editor: saving it would destroy the
+    // rest of the user's configuration. The editor knows one line end; the platform's own goes
+    // back on when the file is written.
+    platform::TextFileContent content = platform::readTextFile(path);
+    return GameConfigText{content.read, std::move(content.text), std::move(content.errorText)};
 }
 
 GameConfigWriteResult writeGameConfigFile(const QString &path, const QString &text)

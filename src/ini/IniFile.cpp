@@ -55,38 +55,26 @@ IniFile::IniFile(const QString &path)
 void IniFile::load(const QString &path)
 {
     statusCode = StatusOk;
-    QFile file(path);
-    if (!file.exists()) {
+    if (!QFile::exists(path)) {
         statusCode = StatusNoFile;
         lastErrorText = platform::reasonFileCannotBeRead(path);
         return;
     }
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    const platform::TextFileContent content = platform::readTextFile(path);
+    if (!content.read) {
         statusCode = StatusCannotOpen;
-        lastErrorText = file.errorString();
+        lastErrorText = content.errorText;
         return;
     }
-    fileEncoding = platform::detectTextEncoding(file);
-    QTextStream stream(&file);
-    platform::setReadingEncoding(stream, fileEncoding);
-    QString rawLine;
-    // While the stream is not at its end, a line is read: bytes that give no text, such as a
-    // lone carriage return or the start of a character, still make one blank line. A file that
-    // reports no size, as those of /proc do, is read for as long as lines come; a read error
-    // ends the loop.
-    while (file.error() == QFileDevice::NoError) {
-        const bool atEnd = stream.atEnd();
-        if (!stream.readLineInto(&rawLine) && atEnd)
-            break;
-        const QString text = rawLine.simplified();
+    fileEncoding = content.encoding;
+    // Bytes after the last line end make one more line, even bytes that give no text.
+    QList<QStringView> rawLines = QStringView(content.text).split(QLatin1Char('\n'));
+    if (!content.lastLineUnended)
+        rawLines.removeLast();
+    lines.reserve(rawLines.size());
+    for (const QStringView rawLine : std::as_const(rawLines)) {
+        const QString text = rawLine.toString().simplified();
         lines.append(IniLine{text, IniLine::kindOf(text)});
-    }
-    // A read that breaks off half-way must not pass for the whole file: saving it back
-    // would lose the rest.
-    if (file.error() != QFileDevice::NoError) {
-        statusCode = StatusCannotOpen;
-        lastErrorText = file.errorString();
-        lines.clear();
     }
 }
 

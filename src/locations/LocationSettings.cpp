@@ -4,7 +4,10 @@
 #include "ini/IniFile.h"
 #include "platform/ApplicationFolder.h"
 #include "platform/Environment.h"
-#include "platform/PathChecks.h"
+
+#include <QDir>
+#include <QFile>
+#include <QString>
 
 namespace {
 const QString pathsSection = QStringLiteral("Paths");
@@ -19,12 +22,12 @@ const QString configBelowHome = QStringLiteral("/My Documents/Varnhold 2.3/confi
 
 QString existingEntryOrEmpty(const QString &path)
 {
-    return platform::entryExists(path) ? path : QString();
+    return QFile::exists(path) ? path : QString();
 }
 
 QString existingFolderOrEmpty(const QString &path)
 {
-    return platform::folderExists(path) ? path : QString();
+    return QDir(path).exists() ? path : QString();
 }
 } // namespace
 
@@ -83,8 +86,7 @@ bool locationsExist()
 bool locationsExist(const QString &exePath, const QString &modFolderPath,
                     const QString &configFilePath)
 {
-    return platform::entryExists(exePath) && platform::folderExists(modFolderPath) &&
-           platform::entryExists(configFilePath);
+    return QFile::exists(exePath) && QDir(modFolderPath).exists() && QFile::exists(configFilePath);
 }
 
 bool locationsKnown()

@@ -4,20 +4,15 @@
 #include "locations/LocationSettings.h"
 #include "locations/OptionsDialog.h"
 #include "platform/MessageBoxes.h"
-#include "platform/PathChecks.h"
 #include "platform/ProcessExit.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 namespace {
-QString locationsTitle()
-{
-    return QCoreApplication::translate("MainWindow", "Varnhold locations");
-}
-
 bool storedLocationsUsable()
 {
-    if (!platform::entryExists(optionsIniPath()))
+    if (!QFile::exists(optionsIniPath()))
         return false;
     loadLocations();
     return locationsExist();
@@ -29,7 +24,7 @@ void saveLocationsOrWarn(QWidget *window)
 {
     const LocationsSaveResult result = saveLocations();
     if (!result.saved)
-        warnFileFailure(window, FileWarningTitle::VarnholdLocations,
+        warnFileFailure(window, MessageTitle::VarnholdLocations,
                         result.unreadable ? FileFailure::Read : FileFailure::Write,
                         optionsIniPath(), result.errorText);
 }
@@ -41,7 +36,7 @@ bool settleLocations(QWidget *window)
         defaultLocations();
         if (!locationsKnown()) {
             platform::showInformation(
-                window, locationsTitle(),
+                window, messageTitle(MessageTitle::VarnholdLocations),
                 QCoreApplication::translate("MainWindow", "Varnhold could not be located."));
             if (runOptionsDialog(window) != OptionsDialog::Stored) {
                 platform::exitProcess(0);

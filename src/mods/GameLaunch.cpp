@@ -1,5 +1,6 @@
 #include "mods/GameLaunch.h"
 
+#include "app/form/MessageTexts.h"
 #include "mods/LaunchRequest.h"
 #include "platform/DetachedStart.h"
 #include "platform/MessageBoxes.h"
@@ -14,7 +15,7 @@ bool launchGame(QWidget *window)
     const platform::DetachedStartOutcome outcome = platform::startDetached(request);
     if (!outcome.started) {
         platform::showWarning(
-            window, QStringLiteral("Halvane v5"),
+            window, messageTitle(MessageTitle::HalvaneV5),
             QCoreApplication::translate("MainWindow", "Cannot start %1:\n%2.")
                 .arg(request.program, platform::reasonInMessage(outcome.errorText)));
         return false;

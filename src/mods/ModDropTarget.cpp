@@ -1,14 +1,14 @@
 #include "mods/ModDropTarget.h"
 
+#include "app/form/MessageTexts.h"
 #include "app/state/AppState.h"
-#include "mods/ModCatalogue.h"
 #include "app/state/ModGroup.h"
+#include "mods/ModCatalogue.h"
 #include "mods/ModLists.h"
 #include "platform/FileCopy.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SystemReason.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -19,16 +19,6 @@
 
 namespace {
 constexpr int refusalsShown = 20;
-
-QString title()
-{
-    return QStringLiteral("Halvane v5");
-}
-
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
 
 bool holdsLocalFile(const QMimeData *data)
 {
@@ -43,16 +33,16 @@ bool holdsLocalFile(const QMimeData *data)
 QString refusal(const QUrl &url)
 {
     if (!url.isLocalFile())
-        return translated("%1 is not a file on this computer.").arg(url.toDisplayString());
+        return messageText("%1 is not a file on this computer.").arg(url.toDisplayString());
     const QString path = url.toLocalFile();
     const QFileInfo info(path);
     const QString shown = QDir::toNativeSeparators(path);
     if (info.isDir())
-        return translated("%1 is a folder.").arg(shown);
+        return messageText("%1 is a folder.").arg(shown);
     if (!info.isFile())
-        return translated("%1 is not a plain file.").arg(shown);
+        return messageText("%1 is not a plain file.").arg(shown);
     if (!isListableModName(info.fileName()))
-        return translated("%1 has a name the mod lists leave out.").arg(shown);
+        return messageText("%1 has a name the mod lists leave out.").arg(shown);
     return QString();
 }
 
@@ -63,11 +53,11 @@ void reportRefusals(QWidget *window, QStringList refusals)
     const qsizetype more = refusals.size() - refusalsShown;
     if (more > 0) {
         refusals = refusals.mid(0, refusalsShown);
-        refusals.append(translated("and %1 more").arg(more));
+        refusals.append(messageText("and %1 more").arg(more));
     }
     platform::showWarning(
-        window, title(),
-        translated("Only plain files can be added as mods. These were left out:\n\n%1")
+        window, messageTitle(MessageTitle::HalvaneV5),
+        messageText("Only plain files can be added as mods. These were left out:\n\n%1")
             .arg(refusals.join(QLatin1Char('\n'))));
 }
 } // namespace
@@ -118,8 +108,8 @@ void ModDropTarget::copyIn(const QList<QUrl> &urls)
 {
     const QString folder = appState().modFolderPath + QLatin1String(group.subfolder);
     if (!QDir(folder).exists()) {
-        platform::showWarning(window, title(),
-                              translated("The mod folder %1 is missing.").arg(folder));
+        platform::showWarning(window, messageTitle(MessageTitle::HalvaneV5),
+                              modFolderMissingText(folder));
         copying = false;
         return;
     }
@@ -143,15 +133,15 @@ void ModDropTarget::copyOne(const QString &source, const QString &folder)
     if (targetInfo.exists()) {
         if (targetInfo.canonicalFilePath() == sourceInfo.canonicalFilePath())
             return; // dropped from its own subfolder
-        if (!platform::askQuestion(window, title(),
-                                   translated("There is a mod %1 in %2 already.\nReplace it?")
+        if (!platform::askQuestion(window, messageTitle(MessageTitle::HalvaneV5),
+                                   messageText("There is a mod %1 in %2 already.\nReplace it?")
                                        .arg(sourceInfo.fileName(), folder)))
             return;
     }
     QString reason;
     if (!platform::copyFileReplacing(source, target, &reason))
         platform::showWarning(
-            window, title(),
-            translated("Cannot copy %1 to %2:\n%3.")
+            window, messageTitle(MessageTitle::HalvaneV5),
+            messageText("Cannot copy %1 to %2:\n%3.")
                 .arg(QDir::toNativeSeparators(source), target, platform::reasonInMessage(reason)));
 }

@@ -215,7 +215,7 @@ void ModFindField::applyFilter()
 {
     if (!isOpen())
         return;
-    const ModListFilterResult result = filterModList(filtered, edit->text());
+    const int shown = filterModList(filtered, edit->text());
     // The current mod stays what it is while the player types: moving it would tell a screen
     // reader that the list has the keyboard. It moves when the list gets the keyboard.
     QTreeWidgetItem *current = filtered->currentItem();
@@ -223,7 +223,7 @@ void ModFindField::applyFilter()
         filtered->scrollToItem(current);
         keepCurrentClearOfField();
     }
-    describeMatches(result.shown);
+    describeMatches(shown);
 }
 
 void ModFindField::showEveryMod(QTreeWidget *list)

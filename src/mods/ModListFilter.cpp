@@ -2,16 +2,12 @@
 
 #include <QString>
 #include <QTreeWidget>
+#include <QTreeWidgetItem>
 
-bool modNameMatches(const QString &name, const QString &text)
-{
-    return name.toCaseFolded().contains(text.toCaseFolded());
-}
-
-ModListFilterResult filterModList(QTreeWidget *list, const QString &text)
+int filterModList(QTreeWidget *list, const QString &text)
 {
     const QString folded = text.toCaseFolded();
-    ModListFilterResult result;
+    int shown = 0;
     const int count = list->topLevelItemCount();
     for (int row = 0; row < count; ++row) {
         QTreeWidgetItem *item = list->topLevelItem(row);
@@ -19,8 +15,8 @@ ModListFilterResult filterModList(QTreeWidget *list, const QString &text)
         // Each change relays the list out later; unchanged items cost only the question.
         if (item->isHidden() == matches)
             item->setHidden(!matches);
-        if (matches && result.shown++ == 0)
-            result.firstShown = item;
+        if (matches)
+            ++shown;
     }
-    return result;
+    return shown;
 }

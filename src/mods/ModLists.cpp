@@ -1,14 +1,14 @@
 #include "mods/ModLists.h"
 
-#include "app/state/AppState.h"
 #include "app/form/MainWindowForm.h"
+#include "app/form/MessageTexts.h"
+#include "app/state/AppState.h"
 #include "mods/ModCatalogue.h"
 #include "mods/ModSelectionText.h"
 #include "mods/ModViewBatch.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProcessExit.h"
 
-#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -109,9 +109,8 @@ bool scanModFolders(QWidget *window)
     const ModFolderScan scan = scanModSubfolders(appState().modFolderPath);
     if (scan.complete())
         return true;
-    platform::showWarning(window, QStringLiteral("Varnhold locations"),
-                          QCoreApplication::translate("MainWindow", "The mod folder %1 is missing.")
-                              .arg(scan.missingFolder));
+    platform::showWarning(window, messageTitle(MessageTitle::VarnholdLocations),
+                          modFolderMissingText(scan.missingFolder));
     platform::exitProcess(scan.missing->missingSubfolderStatus);
     return false;
 }
@@ -136,26 +135,26 @@ void modItemChanged(MainWindowForm &form, ModTable &table, QTreeWidgetItem *item
     }
     table.setTicked(index, ticked);
     // Finding the line walks the tables, which a batch of thousands of ticks must not do for each.
-    if (!ModViewBatch::deferSelectedMods() &&
-        !patchSelectedMods(form.SelectedMods, selectedModsLine(table, index), name, ticked))
+    if (ModViewBatch::deferViews())
+        return;
+    if (!patchSelectedMods(form.SelectedMods, selectedModsLine(table, index), name, ticked))
         refreshSelectedMods(form);
-    if (!ModViewBatch::deferCommandLine())
-        refreshCommandLine(form);
+    refreshCommandLine(form);
 }
 
 void otherCommandsChanged(MainWindowForm &form, const QString &text)
 {
     appState().otherCommands = text;
-    if (!ModViewBatch::deferCommandLine())
+    if (!ModViewBatch::deferViews())
         refreshCommandLine(form);
 }
 
 void renderViews(MainWindowForm &form)
 {
-    if (!ModViewBatch::deferSelectedMods())
-        refreshSelectedMods(form);
-    if (!ModViewBatch::deferCommandLine())
-        refreshCommandLine(form);
+    if (ModViewBatch::deferViews())
+        return;
+    refreshSelectedMods(form);
+    refreshCommandLine(form);
 }
 
 void refreshSelectedMods(MainWindowForm &form)

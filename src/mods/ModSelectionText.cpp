@@ -4,7 +4,6 @@
 #include "app/state/ModGroup.h"
 
 #include <algorithm>
-#include <limits>
 
 QString composeSelectedMods()
 {
@@ -65,13 +64,6 @@ void appendModArguments(QString &text, qsizetype kept)
         text.truncate(kept);
 }
 } // namespace
-
-QString composeModArguments()
-{
-    QString text;
-    appendModArguments(text, std::numeric_limits<qsizetype>::max());
-    return text;
-}
 
 QString composeCommandLine(qsizetype kept)
 {

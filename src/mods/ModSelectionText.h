@@ -19,13 +19,9 @@ int selectedModsLine(const ModTable &table, int index);
 // The number of lines of composeSelectedMods(): all ticked entries.
 int selectedModsLineCount();
 
-// The argument text of the command line: " --mod_mp=" (" --mod_ca=", " --mod=") and the name
-// for each ticked mod, names neither quoted nor escaped, then " " and the other options as
-// typed. It always begins with a space.
-QString composeModArguments();
-
-// The command-line view: the placeholder "%BinaryPath%" directly followed by the argument text,
-// or only its first `kept` characters.
+// The command-line view: the placeholder "%BinaryPath%", then " --mod_mp=" (" --mod_ca=",
+// " --mod=") and the name for each ticked mod, names neither quoted nor escaped, then " " and
+// the other options as typed; or only its first `kept` characters.
 QString composeCommandLine(qsizetype kept = std::numeric_limits<qsizetype>::max());
 
 // The game's arguments for the ticked mods, one per mod whatever characters its name holds.

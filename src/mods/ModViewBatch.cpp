@@ -5,8 +5,7 @@
 namespace {
 // There is one window, and a batch never outlives the handler that opened it.
 int openBatches = 0;
-bool selectedModsDue = false;
-bool commandLineDue = false;
+bool viewsDue = false;
 } // namespace
 
 ModViewBatch::ModViewBatch(MainWindowForm &form)
@@ -19,22 +18,15 @@ ModViewBatch::~ModViewBatch()
 {
     if (--openBatches > 0)
         return;
-    if (selectedModsDue)
-        refreshSelectedMods(form);
-    if (commandLineDue)
-        refreshCommandLine(form);
-    selectedModsDue = false;
-    commandLineDue = false;
+    if (!viewsDue)
+        return;
+    viewsDue = false;
+    refreshSelectedMods(form);
+    refreshCommandLine(form);
 }
 
-bool ModViewBatch::deferSelectedMods()
+bool ModViewBatch::deferViews()
 {
-    selectedModsDue = selectedModsDue || openBatches > 0;
-    return openBatches > 0;
-}
-
-bool ModViewBatch::deferCommandLine()
-{
-    commandLineDue = commandLineDue || openBatches > 0;
+    viewsDue = viewsDue || openBatches > 0;
     return openBatches > 0;
 }

@@ -23,9 +23,8 @@ public:
     ModViewBatch(const ModViewBatch &) = delete;
     ModViewBatch &operator=(const ModViewBatch &) = delete;
 
-    // True while a batch is open: the view is then rendered when the batch ends.
-    static bool deferSelectedMods();
-    static bool deferCommandLine();
+    // True while a batch is open: the views are then rendered when the batch ends.
+    static bool deferViews();
 
 private:
     MainWindowForm &form;

@@ -10,12 +10,6 @@
 
 namespace platform {
 namespace {
-DetachedStartHandler &handler()
-{
-    static DetachedStartHandler current;
-    return current;
-}
-
 #ifdef Q_OS_WIN
 constexpr int folderAsProgram = 5; // ERROR_ACCESS_DENIED, what Windows says for a folder
 constexpr int notAProgram = 193;   // ERROR_BAD_EXE_FORMAT
@@ -68,14 +62,7 @@ DetachedStartOutcome startDetachedDirectly(const DetachedStartRequest &request)
 
 DetachedStartOutcome startDetached(const DetachedStartRequest &request)
 {
-    if (handler())
-        return handler()(request);
-    return startDetachedDirectly(request);
-}
-
-void setDetachedStartHandler(DetachedStartHandler newHandler)
-{
-    handler() = std::move(newHandler);
+    return detachedStartSeam.call(startDetachedDirectly, request);
 }
 
 } // namespace platform

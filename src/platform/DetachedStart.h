@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/TestSeam.h"
+
 #include <QString>
 #include <QStringList>
-
-#include <functional>
 
 namespace platform {
 
@@ -25,9 +25,7 @@ DetachedStartOutcome startDetached(const DetachedStartRequest &request);
 // The real start, bypassing any test handler.
 DetachedStartOutcome startDetachedDirectly(const DetachedStartRequest &request);
 
-using DetachedStartHandler = std::function<DetachedStartOutcome(const DetachedStartRequest &)>;
-
-// Lets a test record starts instead of doing them; an empty handler restores the real start.
-void setDetachedStartHandler(DetachedStartHandler handler);
+// Lets a test record starts instead of doing them.
+inline TestSeam<DetachedStartOutcome(const DetachedStartRequest &request)> detachedStartSeam;
 
 } // namespace platform

@@ -1,23 +1,13 @@
 #include "platform/FileCopy.h"
 
+#include "platform/FileReplacement.h"
+
 #include <QFile>
 #include <QSaveFile>
 
 namespace platform {
 namespace {
 constexpr qint64 chunkSize = 1 << 20;
-
-bool writeAll(QSaveFile &file, const char *data, qint64 size)
-{
-    while (size > 0) {
-        const qint64 written = file.write(data, size);
-        if (written <= 0)
-            return false;
-        data += written;
-        size -= written;
-    }
-    return true;
-}
 } // namespace
 
 bool copyFileReplacing(const QString &source, const QString &target, QString *reason)

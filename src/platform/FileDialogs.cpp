@@ -4,27 +4,19 @@
 
 namespace platform {
 namespace {
-FileDialogHandler &handler()
+FileDialogAnswer execute(QFileDialog *dialog)
 {
-    static FileDialogHandler current;
-    return current;
-}
-} // namespace
-
-FileDialogAnswer runFileDialog(QFileDialog *dialog)
-{
-    if (handler())
-        return handler()(dialog);
     FileDialogAnswer answer;
     answer.accepted = dialog->exec() == QDialog::Accepted;
     if (answer.accepted)
         answer.selectedFiles = dialog->selectedFiles();
     return answer;
 }
+} // namespace
 
-void setFileDialogHandler(FileDialogHandler newHandler)
+FileDialogAnswer runFileDialog(QFileDialog *dialog)
 {
-    handler() = std::move(newHandler);
+    return fileDialogSeam.call(execute, dialog);
 }
 
 } // namespace platform

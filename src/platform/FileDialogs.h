@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QStringList>
+#include "platform/TestSeam.h"
 
-#include <functional>
+#include <QStringList>
 
 class QFileDialog;
 
@@ -16,9 +16,7 @@ struct FileDialogAnswer {
 // Runs a prepared file dialog modally and returns what the user chose.
 FileDialogAnswer runFileDialog(QFileDialog *dialog);
 
-using FileDialogHandler = std::function<FileDialogAnswer(QFileDialog *dialog)>;
-
-// Lets a test inspect the prepared dialog and answer it; an empty handler restores exec().
-void setFileDialogHandler(FileDialogHandler handler);
+// Lets a test inspect the prepared dialog and answer it instead of the user.
+inline TestSeam<FileDialogAnswer(QFileDialog *dialog)> fileDialogSeam;
 
 } // namespace platform

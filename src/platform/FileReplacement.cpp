@@ -32,27 +32,18 @@ QByteArray withPlatformLineEnds(QByteArray text)
     return text;
 }
 
-// A write cut short by a full disk or a size limit says so only when it is tried again, so the
-// rest is written until everything is out or the system gives its reason. The file is written
-// unbuffered, or a buffer would hide that reason.
-bool writeAll(QFileDevice &file, const QByteArray &lines)
+// The file is written unbuffered, or a buffer would hide the reason a write fails.
+bool writeLines(QFileDevice &file, const QByteArray &lines)
 {
     const QByteArray text = withPlatformLineEnds(lines);
-    qint64 written = 0;
-    while (written < text.size()) {
-        const qint64 now = file.write(text.constData() + written, text.size() - written);
-        if (now <= 0)
-            return false;
-        written += now;
-    }
-    return true;
+    return writeAll(file, text.constData(), text.size());
 }
 
 bool writeInPlace(const QString &path, const QByteArray &text, QString *reason)
 {
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) &&
-        writeAll(file, text))
+        writeLines(file, text))
         return true;
     *reason = file.errorString();
     return false;
@@ -77,10 +68,22 @@ bool replaceTextFile(const QString &path, const QByteArray &text, QString *reaso
     QSaveFile file(path);
     if (filesBesideTargetsRefused() || !file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return writeWithoutFileBeside(path, text, file, reason);
-    if (writeAll(file, text) && file.commit())
+    if (writeLines(file, text) && file.commit())
         return true;
     *reason = file.errorString();
     return false;
+}
+
+bool writeAll(QFileDevice &file, const char *data, qint64 size)
+{
+    while (size > 0) {
+        const qint64 written = file.write(data, size);
+        if (written <= 0)
+            return false;
+        data += written;
+        size -= written;
+    }
+    return true;
 }
 
 void setFilesBesideTargetsRefused(bool refused)

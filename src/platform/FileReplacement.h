@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QFileDevice;
+
 namespace platform {
 
 // Makes `text`, encoded and with "\n" for every line end, the whole content of the file at
@@ -12,6 +14,11 @@ namespace platform {
 // target itself may be written, as a configuration file inside an installed game can be, the
 // target is written in place. On failure `reason` holds the system's reason.
 bool replaceTextFile(const QString &path, const QByteArray &text, QString *reason);
+
+// Writes all `size` bytes at `data` to the open file. A write cut short by a full disk or a size
+// limit says so only when it is tried again, so the rest is written until everything is out or
+// the system gives its reason, which the file's errorString() then holds.
+bool writeAll(QFileDevice &file, const char *data, qint64 size);
 
 // Lets a test stand in for a folder that takes no new file beside its targets.
 void setFilesBesideTargetsRefused(bool refused);

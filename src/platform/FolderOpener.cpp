@@ -4,24 +4,13 @@
 #include <QUrl>
 
 namespace platform {
-namespace {
-FolderOpenHandler &handler()
-{
-    static FolderOpenHandler current;
-    return current;
-}
-} // namespace
-
 bool openFolder(const QString &path)
 {
-    if (handler())
-        return handler()(path);
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
-
-void setFolderOpenHandler(FolderOpenHandler newHandler)
-{
-    handler() = std::move(newHandler);
+    return folderOpenSeam.call(
+        [](const QString &folder) {
+            return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+        },
+        path);
 }
 
 } // namespace platform

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "platform/TestSeam.h"
 
-#include <functional>
+#include <QString>
 
 namespace platform {
 
@@ -10,10 +10,7 @@ namespace platform {
 // cannot open it.
 bool openFolder(const QString &path);
 
-using FolderOpenHandler = std::function<bool(const QString &path)>;
-
-// Lets a test record the folders instead of opening them; an empty handler restores the real
-// opener.
-void setFolderOpenHandler(FolderOpenHandler handler);
+// Lets a test record the folders instead of opening them.
+inline TestSeam<bool(const QString &path)> folderOpenSeam;
 
 } // namespace platform

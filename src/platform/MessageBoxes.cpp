@@ -4,16 +4,8 @@
 
 namespace platform {
 namespace {
-MessageHandler &handler()
+bool showBox(QWidget *parent, const MessageRecord &message)
 {
-    static MessageHandler current;
-    return current;
-}
-
-bool show(QWidget *parent, const MessageRecord &message)
-{
-    if (handler())
-        return handler()(parent, message);
     switch (message.kind) {
     case MessageKind::Information:
         QMessageBox::information(parent, message.title, message.text, QMessageBox::Ok,
@@ -30,6 +22,11 @@ bool show(QWidget *parent, const MessageRecord &message)
                                  QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
 }
+
+bool show(QWidget *parent, const MessageRecord &message)
+{
+    return messageBoxSeam.call(showBox, parent, message);
+}
 } // namespace
 
 void showInformation(QWidget *parent, const QString &title, const QString &text)
@@ -45,11 +42,6 @@ void showWarning(QWidget *parent, const QString &title, const QString &text)
 bool askQuestion(QWidget *parent, const QString &title, const QString &text)
 {
     return show(parent, {MessageKind::Question, title, text});
-}
-
-void setMessageHandler(MessageHandler newHandler)
-{
-    handler() = std::move(newHandler);
 }
 
 } // namespace platform

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "platform/TestSeam.h"
 
-#include <functional>
+#include <QString>
 
 class QWidget;
 
@@ -22,10 +22,8 @@ void showWarning(QWidget *parent, const QString &title, const QString &text);
 // A question with the buttons Yes and No, No being the default; true when the answer is Yes.
 bool askQuestion(QWidget *parent, const QString &title, const QString &text);
 
-// The handler's answer counts for questions only: true stands for Yes.
-using MessageHandler = std::function<bool(QWidget *parent, const MessageRecord &message)>;
-
-// Lets a test take the boxes instead of showing them; an empty handler restores real boxes.
-void setMessageHandler(MessageHandler handler);
+// Lets a test take the boxes instead of showing them. The answer counts for questions only:
+// true stands for Yes.
+inline TestSeam<bool(QWidget *parent, const MessageRecord &message)> messageBoxSeam;
 
 } // namespace platform

@@ -1,16 +1,13 @@
 #pragma once
 
-#include <functional>
+#include "platform/TestSeam.h"
 
 namespace platform {
 
-// Ends the process at once with the given status. A test handler may record the status
-// and return instead, so every caller returns right after calling this.
+// Ends the process at once with the given status. A test may record the status and return
+// instead, so every caller returns right after calling this.
 void exitProcess(int status);
 
-using ProcessExitHandler = std::function<void(int status)>;
-
-// An empty handler restores the real exit.
-void setProcessExitHandler(ProcessExitHandler handler);
+inline TestSeam<void(int status)> processExitSeam;
 
 } // namespace platform

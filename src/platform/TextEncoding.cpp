@@ -1,5 +1,6 @@
 #include "platform/TextEncoding.h"
 
+#include <QFile>
 #include <QIODevice>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -84,18 +85,31 @@ TextEncoding detectTextEncoding(QByteArrayView bytes)
     return bytes.isValidUtf8() ? TextEncoding::Utf8 : TextEncoding::CodePage;
 }
 
-void setReadingEncoding(QTextStream &stream, TextEncoding encoding)
+TextFileContent readTextFile(const QString &path)
 {
-    stream.setEncoding(converterFor(encoding));
-    stream.setAutoDetectUnicode(true);
-}
-
-QString decodeText(QByteArrayView bytes, TextEncoding encoding)
-{
-    const std::optional<QStringConverter::Encoding> marked =
-        QStringConverter::encodingForData(bytes);
-    QStringDecoder decoder(marked.value_or(converterFor(encoding)));
-    return decoder(bytes);
+    TextFileContent content;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        content.errorText = file.errorString();
+        return content;
+    }
+    // A file that reports no size, as those of /proc do, is read for as long as bytes come.
+    const QByteArray bytes = file.readAll();
+    // A file cut short by a read error must not pass for the whole file: saving it back would
+    // lose the rest.
+    if (file.error() != QFileDevice::NoError) {
+        content.errorText = file.errorString();
+        return content;
+    }
+    content.read = true;
+    content.encoding = detectTextEncoding(bytes);
+    const QStringConverter::Encoding converter =
+        QStringConverter::encodingForData(bytes).value_or(converterFor(content.encoding));
+    content.text = QStringDecoder(converter)(bytes);
+    content.text.remove(QLatin1Char('\r'));
+    const QByteArray lineEnd = QStringEncoder(converter)(u"\n");
+    content.lastLineUnended = !bytes.isEmpty() && !bytes.endsWith(lineEnd);
+    return content;
 }
 
 TextEncoding encodingToWrite(TextEncoding readAs, const std::function<bool()> &codePageHoldsText)

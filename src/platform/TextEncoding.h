@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <QStringView>
@@ -36,12 +37,21 @@ bool codePageHolds(QStringView text);
 TextEncoding detectTextEncoding(QIODevice &file);
 TextEncoding detectTextEncoding(QByteArrayView bytes);
 
-// Sets the stream up to read a file in the encoding detectTextEncoding() found. A byte-order
-// mark of any Unicode encoding still takes precedence.
-void setReadingEncoding(QTextStream &stream, TextEncoding encoding);
+struct TextFileContent {
+    bool read = false;
+    QString errorText; // the system's reason when the file could not be read to its end
+    TextEncoding encoding = TextEncoding::Undetermined;
+    QString text; // with "\n" its one line end: every carriage return is dropped
+    // Whether bytes follow the last line end, even bytes that give no text, such as a lone
+    // carriage return or the start of a character.
+    bool lastLineUnended = false;
+};
 
-// A whole file's bytes as a stream set up by setReadingEncoding() reads them, in one go.
-QString decodeText(QByteArrayView bytes, TextEncoding encoding);
+// Reads a text file whole and decodes it at once, in the encoding detectTextEncoding() finds
+// in it; a byte-order mark of any Unicode encoding still takes precedence. A stream decoding
+// piece by piece copies its growing line for every piece, which under Windows takes minutes
+// for a line of 10 MB.
+TextFileContent readTextFile(const QString &path);
 
 // What a file read as `readAs` is written as: in the form it was read in, so that a program
 // reading it later finds what it found before. A file in no particular form, or in a code page

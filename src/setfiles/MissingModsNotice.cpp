@@ -1,5 +1,6 @@
 #include "setfiles/MissingModsNotice.h"
 
+#include "app/form/MessageTexts.h"
 #include "platform/MessageBoxes.h"
 #include "setfiles/MissingMods.h"
 
@@ -11,7 +12,7 @@ void nameMissingMods(QWidget *window, const QString &setFileName)
     if (missing.isEmpty())
         return;
     platform::showInformation(
-        window, QStringLiteral("Halvane v5"),
+        window, messageTitle(MessageTitle::HalvaneV5),
         QCoreApplication::translate("MainWindow",
                                     "The set %1 names mods that the mod folder does not hold, so "
                                     "they were not ticked:\n\n%2\n\nSaving the settings to this "

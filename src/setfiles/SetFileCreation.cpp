@@ -1,8 +1,8 @@
 #include "setfiles/SetFileCreation.h"
 
-#include "app/state/AppState.h"
 #include "app/form/FileFailureMessages.h"
 #include "app/form/MainWindowForm.h"
+#include "app/state/AppState.h"
 #include "platform/MessageBoxes.h"
 #include "setfiles/SetFileCreate.h"
 #include "setfiles/SetFileFolder.h"
@@ -43,8 +43,7 @@ bool writeNewSetFile(int choice, QWidget *window)
         choice == SetFileCreate::Blank ? writeBlankSetFile(path) : writeSetFile(path);
     if (result.ok())
         return true;
-    warnFileFailure(window, FileWarningTitle::HalvaneV5, FileFailure::Write, path,
-                    result.errorText);
+    warnFileFailure(window, MessageTitle::HalvaneV5, FileFailure::Write, path, result.errorText);
     return false;
 }
 

@@ -1,8 +1,8 @@
 #include "setfiles/SetFileList.h"
 
-#include "app/state/AppState.h"
 #include "app/form/FileFailureMessages.h"
 #include "app/form/MainWindowForm.h"
+#include "app/state/AppState.h"
 #include "app/state/ModGroup.h"
 #include "mods/ModLists.h"
 #include "mods/ModViewBatch.h"
@@ -71,8 +71,7 @@ bool loadChosenSetFile(MainWindowForm &form, QWidget *window)
     const QString path = setFilePath(state.selectedSetFile);
     const SetFileResult result = readSetFile(path);
     if (!result.ok()) {
-        warnFileFailure(window, FileWarningTitle::HalvaneV5, FileFailure::Read, path,
-                        result.errorText);
+        warnFileFailure(window, MessageTitle::HalvaneV5, FileFailure::Read, path, result.errorText);
         return false;
     }
     ModViewBatch batch(form);
@@ -90,7 +89,7 @@ void deleteChosenSetFile(MainWindowForm &form, QWidget *window)
     const QString path = setFilePath(name);
     QString reason;
     if (QFile::exists(path) && !removeSetFile(path, &reason)) {
-        warnFileFailure(window, FileWarningTitle::HalvaneV5, FileFailure::Delete, path, reason);
+        warnFileFailure(window, MessageTitle::HalvaneV5, FileFailure::Delete, path, reason);
         return;
     }
     refreshSetFileNames();
@@ -107,6 +106,6 @@ void saveChosenSetFile(MainWindowForm &, QWidget *window)
         return;
     const SetFileResult result = writeSetFile(path);
     if (!result.ok())
-        warnFileFailure(window, FileWarningTitle::HalvaneV5, FileFailure::Write, path,
+        warnFileFailure(window, MessageTitle::HalvaneV5, FileFailure::Write, path,
                         result.errorText);
 }

@@ -1,9 +1,10 @@
 #include "setfiles/SetShortcut.h"
 
 #include "app/form/FileFailureMessages.h"
-#include "platform/ListContextMenu.h"
 #include "app/form/MainWindowForm.h"
+#include "app/form/MessageTexts.h"
 #include "platform/DesktopShortcut.h"
+#include "platform/ListContextMenu.h"
 #include "platform/MessageBoxes.h"
 
 #include <QAction>
@@ -24,7 +25,7 @@ bool mayReplace(QWidget *window, const QString &path)
     if (!platform::desktopShortcutExists(path))
         return true;
     return platform::askQuestion(
-        window, QStringLiteral("Halvane v5"),
+        window, messageTitle(MessageTitle::HalvaneV5),
         QCoreApplication::translate("MainWindow",
                                     "The desktop shortcut %1 is there already.\nReplace it?")
             .arg(path));
@@ -60,5 +61,5 @@ void createSetShortcut(QWidget *window, const QString &setFileName)
         return;
     QString reason;
     if (!platform::writeToolShortcut(shortcut, path, &reason))
-        warnFileFailure(window, FileWarningTitle::HalvaneV5, FileFailure::Write, path, reason);
+        warnFileFailure(window, MessageTitle::HalvaneV5, FileFailure::Write, path, reason);
 }

@@ -56,7 +56,7 @@ void OpenFolderTest::openFolderShowsTheListsFolder()
         QVERIFY(QDir(path).removeRecursively());
     tool.probe.foldersOpen = message.isEmpty();
     if (realOpener)
-        platform::setFolderOpenHandler({});
+        platform::folderOpenSeam.replace({});
     auto *view = tool.window->findChild<QAbstractItemView *>(list);
     auto *action = view->findChild<QAction *>(QStringLiteral("actionOpenFolder"));
     QVERIFY(view->actions().contains(action));

@@ -109,6 +109,9 @@ void BadIniFilesTest::loadsAndSavesWithoutLoss_data()
     QTest::newRow("two byte-order marks") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF[Paths]\nA=1\n")
                                           << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF[Paths]\nA=1\n");
     QTest::newRow("CR LF") << QByteArray("[Paths]\r\nA=1\r\n") << QByteArray("[Paths]\nA=1\n");
+    QTest::newRow("UTF-16 with its mark")
+        << QByteArray("\xFF\xFE[\0P\0]\0\r\0\n\0A\0=\0\x31\0\r\0\n\0", 22)
+        << QByteArray("[P]\nA=1\n");
     QTest::newRow("CR only") << QByteArray("[Paths]\rA=1\rB=2\r") << QByteArray("[Paths]A=1B=2\n");
     QTest::newRow("no final line end")
         << QByteArray("[Paths]\nA=1") << QByteArray("[Paths]\nA=1\n");

@@ -15,27 +15,28 @@ PlatformProbe::PlatformProbe()
 {
     resetAppState();
     qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.path()));
-    platform::setMessageHandler([this](QWidget *parent, const platform::MessageRecord &message) {
-        messages.append(message);
-        if (onMessage)
-            onMessage(parent, message);
-        if (message.kind != platform::MessageKind::Question || questionAnswers.isEmpty())
-            return false;
-        return questionAnswers.takeFirst();
-    });
-    platform::setProcessExitHandler([this](int status) { exits.append(status); });
-    platform::setFileDialogHandler([this](QFileDialog *dialog) {
+    platform::messageBoxSeam.replace(
+        [this](QWidget *parent, const platform::MessageRecord &message) {
+            messages.append(message);
+            if (onMessage)
+                onMessage(parent, message);
+            if (message.kind != platform::MessageKind::Question || questionAnswers.isEmpty())
+                return false;
+            return questionAnswers.takeFirst();
+        });
+    platform::processExitSeam.replace([this](int status) { exits.append(status); });
+    platform::fileDialogSeam.replace([this](QFileDialog *dialog) {
         if (onFileDialog)
             onFileDialog(dialog);
         if (fileDialogAnswers.isEmpty())
             return platform::FileDialogAnswer{};
         return fileDialogAnswers.takeFirst();
     });
-    platform::setFolderOpenHandler([this](const QString &path) {
+    platform::folderOpenSeam.replace([this](const QString &path) {
         openedFolders.append(path);
         return foldersOpen;
     });
-    platform::setDetachedStartHandler([this](const platform::DetachedStartRequest &request) {
+    platform::detachedStartSeam.replace([this](const platform::DetachedStartRequest &request) {
         starts.append(request);
         if (fakeStarts)
             return fakeStartOutcome;
@@ -74,11 +75,11 @@ QStringList PlatformProbe::messageTexts() const
 
 PlatformProbe::~PlatformProbe()
 {
-    platform::setMessageHandler({});
-    platform::setProcessExitHandler({});
-    platform::setFileDialogHandler({});
-    platform::setDetachedStartHandler({});
-    platform::setFolderOpenHandler({});
+    platform::messageBoxSeam.replace({});
+    platform::processExitSeam.replace({});
+    platform::fileDialogSeam.replace({});
+    platform::detachedStartSeam.replace({});
+    platform::folderOpenSeam.replace({});
     if (dataHomeWasSet)
         qputenv("XDG_DATA_HOME", previousDataHome);
     else

@@ -6,28 +6,18 @@
 #include <QCoreApplication>
 
 namespace {
-const char *const titles[] = {
-    QT_TRANSLATE_NOOP("MainWindow", "Varnhold locations"),
-    QT_TRANSLATE_NOOP("MainWindow", "Halvane v5"),
-};
-
 const char *const messages[] = {
     QT_TRANSLATE_NOOP("MainWindow", "Cannot read file %1:\n%2."),
     QT_TRANSLATE_NOOP("MainWindow", "Cannot write file %1:\n%2."),
     QT_TRANSLATE_NOOP("MainWindow", "Cannot delete file %1:\n%2."),
 };
-
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
 } // namespace
 
-void warnFileFailure(QWidget *parent, FileWarningTitle title, FileFailure failure,
-                     const QString &path, const QString &reason)
+void warnFileFailure(QWidget *parent, MessageTitle title, FileFailure failure, const QString &path,
+                     const QString &reason)
 {
     // One pass over both arguments, so a "%2" inside the path stays as it is.
     platform::showWarning(
-        parent, translated(titles[int(title)]),
-        translated(messages[int(failure)]).arg(path, platform::reasonInMessage(reason)));
+        parent, messageTitle(title),
+        messageText(messages[int(failure)]).arg(path, platform::reasonInMessage(reason)));
 }
