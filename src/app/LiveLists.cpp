@@ -88,8 +88,7 @@ void LiveLists::warnOfMissingSubfolder()
 // own.
 void LiveLists::warnOfRefusedWatch(const QString &folder, const QString &reason)
 {
-    platform::showWarning(
-        window, QStringLiteral("Halvane v5"),
-        QCoreApplication::translate("MainWindow", "The folder %1 is not followed for changes:\n%2.")
-            .arg(folder, platform::reasonInMessage(reason)));
+    platform::showWarning(window, messageTitle(MessageTitle::HalvaneV5),
+                          messageText("The folder %1 is not followed for changes:\n%2.")
+                              .arg(folder, platform::reasonInMessage(reason)));
 }

@@ -6,18 +6,6 @@
 #include <QFileInfo>
 
 namespace platform {
-namespace {
-WatchRefusalHandler &refusalHandler()
-{
-    static WatchRefusalHandler handler;
-    return handler;
-}
-} // namespace
-
-void setWatchRefusalHandler(WatchRefusalHandler handler)
-{
-    refusalHandler() = std::move(handler);
-}
 
 FolderWatch::FolderWatch(QObject *parent)
     : QObject(parent)
@@ -83,11 +71,9 @@ void FolderWatch::watchAgain()
 // Asks for the watch of that folder; false once it is watched.
 bool FolderWatch::watchRefused(const QString &path, QString *reason)
 {
-    if (refusalHandler()) {
-        *reason = refusalHandler()(path);
-        if (!reason->isEmpty())
-            return true;
-    }
+    *reason = watchRefusalSeam.call([](const QString &) { return QString(); }, path);
+    if (!reason->isEmpty())
+        return true;
     // A folder removed since it was seen is no refusal: the watch above notices its going.
     if (watcher.addPath(path) || !QFileInfo(path).isDir())
         return false;

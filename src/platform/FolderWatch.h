@@ -5,7 +5,7 @@
 #include <QString>
 #include <QTimer>
 
-#include <functional>
+#include "platform/TestSeam.h"
 
 namespace platform {
 
@@ -48,10 +48,8 @@ private:
     bool refusalTold = false;
 };
 
-// The system's reason for refusing to watch that folder, or empty to let it answer for itself.
-using WatchRefusalHandler = std::function<QString(const QString &folderPath)>;
-
-// Lets a test have watches refused; an empty handler leaves every answer to the system.
-void setWatchRefusalHandler(WatchRefusalHandler handler);
+// Lets a test refuse the watch of a folder with a reason of its own; where it gives none, the
+// system answers.
+inline TestSeam<QString(const QString &folderPath)> watchRefusalSeam;
 
 } // namespace platform

@@ -284,12 +284,12 @@ void LiveListsTest::refusedWatchIsNamedOncePerFolder()
     struct Refusals {
         Refusals()
         {
-            platform::setWatchRefusalHandler([](const QString &path) {
+            platform::watchRefusalSeam.replace([](const QString &path) {
                 return path.endsWith(QLatin1String("/campaign")) ? QStringLiteral("No room.")
                                                                  : QString();
             });
         }
-        ~Refusals() { platform::setWatchRefusalHandler({}); }
+        ~Refusals() { platform::watchRefusalSeam.replace({}); }
     } refusals;
     const auto warnings = [](const PlatformProbe &probe) {
         QStringList texts;
