@@ -1,13 +1,13 @@
 #include "app/LiveLists.h"
 
 #include "app/state/AppState.h"
-#include "mods/ModCatalogue.h"
 #include "app/state/ModGroup.h"
-#include "mods/ModListPatch.h"
+#include "mods/ModCatalogue.h"
+#include "mods/ModLists.h"
 #include "platform/FolderWatch.h"
 #include "platform/MessageBoxes.h"
 #include "setfiles/SetFileFolder.h"
-#include "setfiles/SetFileListPatch.h"
+#include "setfiles/SetFileList.h"
 #include "setfiles/SetFileNames.h"
 
 #include <QCoreApplication>
@@ -53,7 +53,7 @@ void LiveLists::relistMods(const ModGroupFacts &group)
 {
     const QString folder = modWatches[std::size_t(group.group)]->folderPath();
     emit relistStarted(folder);
-    patchModList(form, group, listModFileNames(folder));
+    relistModList(form, group, listModFileNames(folder));
     emit relisted(folder);
 }
 
@@ -62,7 +62,7 @@ void LiveLists::relistSetFiles()
     const QString folder = setFileWatch->folderPath();
     emit relistStarted(folder);
     refreshSetFileNames();
-    patchSetFileList(form, appState().setFileNames);
+    relistSetFileList(form, appState().setFileNames);
     emit relisted(folder);
 }
 
