@@ -4,12 +4,12 @@
 #include "app/state/AppState.h"
 #include "app/state/ModGroup.h"
 #include "mods/ModCatalogue.h"
-#include "mods/ModListPatch.h"
+#include "mods/ModLists.h"
 #include "platform/FolderWatch.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SystemReason.h"
 #include "setfiles/SetFileFolder.h"
-#include "setfiles/SetFileListPatch.h"
+#include "setfiles/SetFileList.h"
 #include "setfiles/SetFileNames.h"
 
 #include <QDir>
@@ -57,7 +57,7 @@ void LiveLists::relistMods(const ModGroupFacts &group)
 {
     const QString folder = modWatches[std::size_t(group.group)]->folderPath();
     emit relistStarted(folder);
-    patchModList(form, group, listModFileNames(folder));
+    relistModList(form, group, listModFileNames(folder));
     emit relisted(folder);
 }
 
@@ -66,7 +66,7 @@ void LiveLists::relistSetFiles()
     const QString folder = setFileWatch->folderPath();
     emit relistStarted(folder);
     refreshSetFileNames();
-    patchSetFileList(form, appState().setFileNames);
+    relistSetFileList(form, appState().setFileNames);
     emit relisted(folder);
 }
 

@@ -15,7 +15,7 @@ class FolderWatch;
 
 // Keeps the three mod lists and the set-file list in step with the disk while the tool runs:
 // each follows its folder, and once a burst of changes in it has settled, the folder is listed
-// again and its list patched.
+// again and its list brought up to date.
 class LiveLists : public QObject {
     Q_OBJECT
 

@@ -9,14 +9,17 @@
 #include "platform/MessageBoxes.h"
 #include "platform/ProcessExit.h"
 
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QToolBox>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -53,6 +56,72 @@ void addRememberingRows(QTreeWidget *list, const QList<QTreeWidgetItem *> &items
         for (QTreeWidgetItem *item : some)
             list->itemWidget(item, 0);
     }
+}
+
+// Where the player was in a list, by rows of the list before a relisting.
+struct ListPlace {
+    int currentRow = -1;
+    int topRow = -1;
+    QVector<int> selectedRows;
+    int horizontalScroll = 0;
+};
+
+ListPlace placeIn(QTreeWidget *list)
+{
+    ListPlace place{list->currentIndex().row(),
+                    list->indexAt(QPoint(0, 0)).row(),
+                    {},
+                    list->horizontalScrollBar()->value()};
+    for (const QModelIndex &index : list->selectionModel()->selectedRows())
+        place.selectedRows.append(index.row());
+    std::sort(place.selectedRows.begin(), place.selectedRows.end());
+    return place;
+}
+
+// A row that went hands on to the next row that stayed, or else the one before it, as the list
+// itself does with its current item when that is taken out.
+QTreeWidgetItem *survivor(int row, const QList<QTreeWidgetItem *> &before,
+                          const QVector<bool> &kept)
+{
+    for (int next = row; next >= 0 && next < int(before.size()); ++next) {
+        if (kept.at(next))
+            return before.at(next);
+    }
+    for (int previous = qMin(row, int(before.size())) - 1; previous >= 0; --previous) {
+        if (kept.at(previous))
+            return before.at(previous);
+    }
+    return nullptr;
+}
+
+// The selected items that stayed, in ranges of adjacent rows: thousands of single rows would
+// each be a range of their own.
+QItemSelection selectionOf(QTreeWidget *list, const ListPlace &place,
+                           const QList<QTreeWidgetItem *> &before, const QVector<bool> &kept)
+{
+    QItemSelection selection;
+    for (const int row : place.selectedRows) {
+        if (!kept.at(row))
+            continue;
+        const QModelIndex index = list->indexFromItem(before.at(row));
+        if (!selection.isEmpty() && selection.last().bottom() + 1 == index.row())
+            selection.last() = QItemSelectionRange(selection.last().topLeft(), index);
+        else
+            selection.append(QItemSelectionRange(index));
+    }
+    return selection;
+}
+
+void restorePlace(QTreeWidget *list, const ListPlace &place, const QList<QTreeWidgetItem *> &before,
+                  const QVector<bool> &kept)
+{
+    if (QTreeWidgetItem *current = survivor(place.currentRow, before, kept))
+        list->setCurrentItem(current, 0, QItemSelectionModel::NoUpdate);
+    list->selectionModel()->select(selectionOf(list, place, before, kept),
+                                   QItemSelectionModel::ClearAndSelect);
+    if (QTreeWidgetItem *top = survivor(place.topRow, before, kept))
+        list->scrollToItem(top, QAbstractItemView::PositionAtTop);
+    list->horizontalScrollBar()->setValue(place.horizontalScroll);
 }
 
 // Rendering thousands of ticked names afresh for each tick takes longer than a frame; instead
@@ -169,17 +238,42 @@ void refreshCommandLine(MainWindowForm &form)
     form.CurrentCommandLine->setText(composeCommandLine(form.CurrentCommandLine->maxLength()));
 }
 
-QList<QTreeWidgetItem *> makeModItems(const QStringList &names)
+// All items leave the list at once and join it again in the listing's order: moving them one
+// by one would have the list search each one's row (see addRememberingRows). So the list signals
+// its rows removed and inserted, and its current item and selection changed, but no itemChanged.
+void relistModList(MainWindowForm &form, const ModGroupFacts &group, const QStringList &listed)
 {
+    ModTable &table = group.mods();
+    if (std::equal(table.begin(), table.end(), listed.cbegin(), listed.cend(),
+                   [](const ModEntry &entry, const QString &name) { return entry.name == name; }))
+        return;
+    QTreeWidget *list = modList(form, group);
+    const ListPlace place = placeIn(list);
+    const QList<QTreeWidgetItem *> before = list->invisibleRootItem()->takeChildren();
+    QVector<bool> kept(before.size(), false);
     const std::unique_ptr<QTreeWidgetItem> unnamed(uncheckedItem());
     QList<QTreeWidgetItem *> items;
-    items.reserve(names.size());
-    for (const QString &name : names)
-        items.append(namedCopy(*unnamed, name));
-    return items;
-}
-
-void appendModItems(QTreeWidget *list, const QList<QTreeWidgetItem *> &items)
-{
+    QVector<ModEntry> entries;
+    items.reserve(listed.size());
+    entries.reserve(listed.size());
+    for (const QString &name : listed) {
+        const int row = table.indexOf(name);
+        const bool stays = row >= 0 && row < int(before.size());
+        if (stays)
+            kept[row] = true;
+        items.append(stays ? before.at(row) : namedCopy(*unnamed, name));
+        entries.append(stays ? table.at(row) : ModEntry{name, false});
+    }
+    bool tickedModWent = false;
+    for (int row = 0; row < int(before.size()); ++row) {
+        if (kept.at(row))
+            continue;
+        tickedModWent = tickedModWent || (row < table.size() && table.at(row).ticked);
+        delete before.at(row);
+    }
+    table.assign(std::move(entries));
     addRememberingRows(list, items);
+    restorePlace(list, place, before, kept);
+    if (tickedModWent)
+        renderViews(form);
 }

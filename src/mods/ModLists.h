@@ -2,7 +2,6 @@
 
 #include "mods/ModViewBatch.h"
 
-#include <QList>
 #include <QStringList>
 
 class MainWindowForm;
@@ -30,11 +29,12 @@ void populateModLists(MainWindowForm &form);
 void modItemChanged(MainWindowForm &form, ModTable &table, QTreeWidgetItem *item, int column);
 void otherCommandsChanged(MainWindowForm &form, const QString &text);
 
-// Checkable, unticked items for these names, not yet in a list; and their joining the end of a
-// list so that the list knows the row of each at once, which keeps later changes of any item
-// from searching the list for it.
-QList<QTreeWidgetItem *> makeModItems(const QStringList &names);
-void appendModItems(QTreeWidget *list, const QList<QTreeWidgetItem *> &items);
+// Shows a new listing of the group's subfolder: new mods appear unticked in their sorted place,
+// vanished ones disappear, and everything else stays as the player left it: the other ticks, the
+// current item, the selection, the scroll position and the focus. An item whose name is listed
+// again is the same item afterwards, with its check state and its hidden flag. When a ticked mod
+// vanished, both views are rendered once; otherwise they are left alone.
+void relistModList(MainWindowForm &form, const ModGroupFacts &group, const QStringList &listed);
 
 // Render both views, or each of them, afresh from the tables; inside a batch, at its end.
 void renderViews(MainWindowForm &form);

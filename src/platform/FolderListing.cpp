@@ -11,6 +11,7 @@
 #endif
 
 #include <algorithm>
+#include <tuple>
 #include <vector>
 
 namespace platform {
@@ -66,7 +67,6 @@ struct ListedFile {
     QString sortKey;
     QString name;
 };
-} // namespace
 
 // The lower case QString::toLower() gives, made by hand for plain ASCII names, the usual kind of
 // mod name, which takes a fraction of the time.
@@ -83,19 +83,19 @@ QString listingOrderKey(const QString &name)
     return lower;
 }
 
-namespace {
 // Sorted as QDir sorts by name ignoring case, by the lower case compared code unit by code
-// unit, but with each lower case made once instead of at every comparison. The same
-// comparisons over the names in the order the folder gives them give the same order, ties
-// included.
+// unit, but with each lower case made once instead of at every comparison. Names of the same
+// lower case come in the order of the names themselves, not in the order the folder happened
+// to give them, so that listing the folder again never swaps them.
 QStringList sortedIgnoringCase(const QStringList &listed)
 {
     std::vector<ListedFile> files;
     files.reserve(std::size_t(listed.size()));
     for (const QString &name : listed)
         files.push_back(ListedFile{listingOrderKey(name), name});
-    std::sort(files.begin(), files.end(),
-              [](const ListedFile &a, const ListedFile &b) { return a.sortKey < b.sortKey; });
+    std::sort(files.begin(), files.end(), [](const ListedFile &a, const ListedFile &b) {
+        return std::tie(a.sortKey, a.name) < std::tie(b.sortKey, b.name);
+    });
     QStringList names;
     names.reserve(listed.size());
     for (ListedFile &file : files)

@@ -56,6 +56,31 @@ void populateSetFileList(MainWindowForm &form)
         form.listChooseSetting->addItem(name);
 }
 
+void relistSetFileList(MainWindowForm &form, const QStringList &listed)
+{
+    QListWidget *list = form.listChooseSetting;
+    const QSet<QString> names(listed.cbegin(), listed.cend());
+    // Taking out the current item would make a neighbour current, and so the chosen set.
+    if (list->currentItem() && !names.contains(list->currentItem()->text()))
+        list->setCurrentItem(nullptr);
+    for (int row = list->count() - 1; row >= 0; --row) {
+        if (!names.contains(list->item(row)->text()))
+            delete list->takeItem(row);
+    }
+    for (int row = 0; row < int(listed.size()); ++row) {
+        if (row == list->count() || list->item(row)->text() != listed.at(row))
+            list->insertItem(row, listed.at(row));
+    }
+    // Names that differ only in case may come in another order than before; such a name was
+    // inserted again above, and its old row is left over at the end.
+    while (list->count() > int(listed.size())) {
+        const int last = list->count() - 1;
+        if (list->currentRow() == last)
+            list->setCurrentRow(int(listed.indexOf(list->item(last)->text())));
+        delete list->takeItem(last);
+    }
+}
+
 void showChosenSetFile(MainWindowForm &form, QListWidgetItem *current)
 {
     const QString name = current ? current->text() : QString();

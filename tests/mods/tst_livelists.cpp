@@ -4,6 +4,7 @@
 #include "TreeItems.h"
 
 #include "platform/FolderWatch.h"
+#include "setfiles/SetFileList.h"
 
 #include "ModNames.h"
 
@@ -47,6 +48,7 @@ private slots:
     void burstOfFilesIsListedOncePerFolder();
     void setFileListFollowsTheFolder_data();
     void setFileListFollowsTheFolder();
+    void setFileListTakesNamesOfOneCaseReordered();
     void changedModFolderIsShown_data();
     void changedModFolderIsShown();
     void refusedWatchIsNamedOncePerFolder();
@@ -239,6 +241,31 @@ void LiveListsTest::setFileListFollowsTheFolder()
     QCOMPARE(appState().selectedSetFile, chosenAfter);
     QCOMPARE(window.form().SelectedSetting->text(), chosenAfter);
     QCOMPARE(list->currentItem() ? list->currentItem()->text() : QString(), chosenAfter);
+}
+
+// Names that differ only in case may come in either order from one listing to the next.
+void LiveListsTest::setFileListTakesNamesOfOneCaseReordered()
+{
+    PlatformProbe probe;
+    TestAppFolder folder;
+    folder.createReadyTool();
+    folder.createSetFile(QStringLiteral("A.set"), "");
+    folder.createSetFile(QStringLiteral("a.set"), "");
+    MainWindow window;
+    QListWidget *list = window.form().listChooseSetting;
+    QCOMPARE(list->count(), 2);
+    const QString chosen = list->item(1)->text();
+    list->setCurrentRow(1);
+    const QStringList reordered{chosen, list->item(0)->text()};
+
+    relistSetFileList(window.form(), reordered);
+
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row)
+        texts << list->item(row)->text();
+    QCOMPARE(texts, reordered);
+    QCOMPARE(list->currentItem()->text(), chosen);
+    QCOMPARE(appState().selectedSetFile, chosen);
 }
 
 void LiveListsTest::changedModFolderIsShown_data()

@@ -22,6 +22,8 @@
 #include <QTreeWidgetItemIterator>
 #include <QtTest>
 
+#include <algorithm>
+
 #ifdef Q_OS_LINUX
 #include <cerrno>
 #include <sys/socket.h>
@@ -321,7 +323,16 @@ void BadModFoldersTest::listingKeepsQtsFilesAndOrder()
         link(target, folder + QLatin1Char('/') + name);
 
     const QString path = folder + pathEnding;
-    const QStringList expected = QDir(path).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    QStringList expected = QDir(path).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    // Qt leaves names of the same lower case in the order the folder gave them; the listing
+    // orders them by the names themselves.
+    for (auto tie = expected.begin(); tie != expected.end();) {
+        const auto end = std::find_if(tie, expected.end(), [&](const QString &name) {
+            return name.toLower() != tie->toLower();
+        });
+        std::sort(tie, end);
+        tie = end;
+    }
     QVERIFY(expected.contains(QStringLiteral("to fifo.zip")));
     QVERIFY(!expected.contains(QStringLiteral("fifo.zip")));
     QCOMPARE(platform::listPlainFiles(path), expected);
