@@ -15,6 +15,7 @@
 #include "setfiles/SetFileCreation.h"
 #include "setfiles/SetFileList.h"
 #include "setfiles/SetFileNames.h"
+#include "setfiles/SetSharing.h"
 #include "setfiles/SetShortcut.h"
 
 MainWindow::MainWindow(QWidget *parent)
@@ -27,6 +28,7 @@ MainWindow::MainWindow(QWidget *parent)
     addModFindField(*ui, this);
     addOpenFolderActions(*ui, this);
     ModDropTarget::addToModLists(*ui, this);
+    addSetSharing(*ui, this);
     completed = runStartup();
     if (completed)
         liveLists = new LiveLists(*ui, this);
