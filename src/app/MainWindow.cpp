@@ -4,6 +4,7 @@
 #include "app/LiveLists.h"
 #include "app/form/MainWindowForm.h"
 #include "app/OpenFolderActions.h"
+#include "config/ConfigRestore.h"
 #include "config/GameConfigEditor.h"
 #include "locations/LocationStartup.h"
 #include "mods/GameLaunch.h"
@@ -29,6 +30,7 @@ MainWindow::MainWindow(QWidget *parent)
     addOpenFolderActions(*ui, this);
     ModDropTarget::addToModLists(*ui, this);
     addSetSharing(*ui, this);
+    addRestoreEarlierVersion(*ui, this);
     completed = runStartup();
     if (completed)
         liveLists = new LiveLists(*ui, this);

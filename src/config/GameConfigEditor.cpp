@@ -3,10 +3,32 @@
 #include "app/state/AppState.h"
 #include "app/form/FileFailureMessages.h"
 #include "app/form/MainWindowForm.h"
+#include "config/ConfigBackups.h"
 #include "config/GameConfigFile.h"
+#include "platform/FileReplacement.h"
+#include "platform/MessageBoxes.h"
+#include "platform/SystemReason.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QTextDocument>
+
+namespace {
+// False when the version the save would replace could not be kept and the player would rather
+// not save without it.
+bool keptOrSaveAnyway(QWidget *window, const QString &path, const ConfigBackupResult &backup)
+{
+    if (backup.step != ConfigBackupStep::Failed)
+        return true;
+    return platform::askQuestion(
+        window, QStringLiteral("Halvane v5"),
+        QCoreApplication::translate("MainWindow",
+                                    "The earlier version of %1 could not be kept:\n%2.\nSave "
+                                    "anyway?")
+            .arg(path, platform::reasonInMessage(backup.errorText)));
+}
+} // namespace
 
 void loadGameConfig(MainWindowForm &form, QWidget *window)
 {
@@ -23,9 +45,26 @@ void loadGameConfig(MainWindowForm &form, QWidget *window)
 void saveGameConfig(MainWindowForm &form, QWidget *window)
 {
     const QString path = appState().configFilePath;
-    const GameConfigWriteResult result =
-        writeGameConfigFile(path, form.editVHConfig->document()->toPlainText());
-    if (!result.written)
+    const EncodedGameConfig encoded =
+        encodeGameConfig(path, form.editVHConfig->document()->toPlainText());
+    if (!encoded.encoded) {
+        warnFileFailure(window, FileWarningTitle::HalvaneV5, FileFailure::Write, path,
+                        encoded.errorText);
+        return;
+    }
+    const ConfigBackupResult backup = keepConfigBackup(
+        path, platform::withPlatformLineEnds(encoded.lines), QDateTime::currentDateTime());
+    if (!keptOrSaveAnyway(window, path, backup))
+        return;
+    const GameConfigWriteResult result = writeEncodedGameConfig(path, encoded.lines);
+    if (!result.written) {
+        // The file is as it was, and so is the newest version kept before.
+        if (backup.step == ConfigBackupStep::Kept)
+            QFile::remove(backup.path);
         warnFileFailure(window, FileWarningTitle::HalvaneV5, FileFailure::Write, path,
                         result.errorText);
+        return;
+    }
+    if (backup.step == ConfigBackupStep::Kept)
+        removeOldConfigBackups(path);
 }

@@ -24,14 +24,6 @@ QString reasonTargetIsClosed(const QString &path)
     return target.errorString();
 }
 
-QByteArray withPlatformLineEnds(QByteArray text)
-{
-#ifdef Q_OS_WIN
-    text.replace('\n', "\r\n");
-#endif
-    return text;
-}
-
 // A write cut short by a full disk or a size limit says so only when it is tried again, so the
 // rest is written until everything is out or the system gives its reason. The file is written
 // unbuffered, or a buffer would hide that reason.
@@ -71,6 +63,14 @@ bool writeWithoutFileBeside(const QString &path, const QByteArray &text, const Q
     return false;
 }
 } // namespace
+
+QByteArray withPlatformLineEnds(QByteArray text)
+{
+#ifdef Q_OS_WIN
+    text.replace('\n', "\r\n");
+#endif
+    return text;
+}
 
 bool replaceTextFile(const QString &path, const QByteArray &text, QString *reason)
 {

@@ -13,6 +13,9 @@ namespace platform {
 // target is written in place. On failure `reason` holds the system's reason.
 bool replaceTextFile(const QString &path, const QByteArray &text, QString *reason);
 
+// The bytes replaceTextFile() puts on disk for `text`.
+QByteArray withPlatformLineEnds(QByteArray text);
+
 // Lets a test stand in for a folder that takes no new file beside its targets.
 void setFilesBesideTargetsRefused(bool refused);
 

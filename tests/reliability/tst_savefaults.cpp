@@ -266,8 +266,14 @@ void SaveFaultsTest::diskFullKeepsConfiguration()
     window.form().editVHConfig->setPlainText(QStringLiteral("resolution=800x600\n"));
     const QStringList contents = full.contents();
     full.disk.fill();
+    full.probe.questionAnswers = {true};
 
     window.form().buttonVHConfigSave->click();
+    QCOMPARE(full.probe.messages.value(0).text,
+             QStringLiteral("The earlier version of %1 could not be kept:\nNo space left on "
+                            "device.\nSave anyway?")
+                 .arg(full.configPath()));
+    full.probe.messages.removeFirst();
     expectDiskFullWarning(full.probe, editorTitle, full.configPath());
     QVERIFY(readBytes(full.configPath()) == oldConfig);
     QCOMPARE(full.contents(), contents);
