@@ -132,6 +132,12 @@ ConfigBackupResult keepConfigBackup(const QString &configPath, const QByteArray 
     return result;
 }
 
+void discardConfigBackup(const QString &backupPath)
+{
+    QFile::remove(backupPath);
+    QDir().rmdir(configBackupFolderPath());
+}
+
 void removeOldConfigBackups(const QString &configPath)
 {
     const QVector<ConfigBackup> backups = listConfigBackups(configPath);

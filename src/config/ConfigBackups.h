@@ -37,5 +37,8 @@ QVector<ConfigBackup> listConfigBackups(const QString &configPath);
 ConfigBackupResult keepConfigBackup(const QString &configPath, const QByteArray &bytesToBeWritten,
                                     const QDateTime &now);
 
+// Removes a version kept for a save that then failed, and the folder when that leaves it empty.
+void discardConfigBackup(const QString &backupPath);
+
 // Removes all but the newest versions of the configuration file.
 void removeOldConfigBackups(const QString &configPath);

@@ -1,8 +1,8 @@
 #include "config/GameConfigEditor.h"
 
-#include "app/state/AppState.h"
 #include "app/form/FileFailureMessages.h"
 #include "app/form/MainWindowForm.h"
+#include "app/state/AppState.h"
 #include "config/ConfigBackups.h"
 #include "config/GameConfigFile.h"
 #include "platform/FileReplacement.h"
@@ -10,7 +10,6 @@
 #include "platform/SystemReason.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
@@ -60,7 +59,7 @@ void saveGameConfig(MainWindowForm &form, QWidget *window)
     if (!result.written) {
         // The file is as it was, and so is the newest version kept before.
         if (backup.step == ConfigBackupStep::Kept)
-            QFile::remove(backup.path);
+            discardConfigBackup(backup.path);
         warnFileFailure(window, FileWarningTitle::HalvaneV5, FileFailure::Write, path,
                         result.errorText);
         return;

@@ -236,9 +236,11 @@ void SetFilesEndToEnd::pastedSetLoadsAndFirstConfigurationComesBack()
     // The editor's own actions, then "Restore Earlier Version..." last; the oldest version last.
     QVERIFY(display.clickToFocus(window, configText, deadlines::step()));
     display.pressKeys({"Menu", "Up", "Return"});
-    QVERIFY(
-        !display.waitForWindow("Restore Earlier Version", QSize(), deadlines::step()).isEmpty());
-    display.pressKeys({"End", "Return"});
+    const XDisplay::WindowId versions =
+        display.waitForWindow("Restore Earlier Version", QSize(), deadlines::step());
+    // A click on the second row, the oldest version, then OK.
+    QVERIFY(display.clickToFocus(versions, {60, 53}, deadlines::step()));
+    display.pressKeys({"Return"});
     QVERIFY(display.waitUntilGone("Restore Earlier Version", deadlines::step()));
     QCOMPARE(ToolFolder::readFile(folder.configPath()), saved);
     display.click(window, saveChanges);
