@@ -233,12 +233,11 @@ void SetFilesEndToEnd::pastedSetLoadsAndFirstConfigurationComesBack()
     }
     const QByteArray saved = firstConfiguration + "fps=600";
     QCOMPARE(waitForFileContent(folder.configPath(), saved, deadlines::step()), saved);
-    // The editor's own actions, then "Restore Earlier Version..." last; the oldest version last.
+    // The editor's own actions, then "Restore Earlier Version..." last; the oldest is clicked.
     QVERIFY(display.clickToFocus(window, configText, deadlines::step()));
     display.pressKeys({"Menu", "Up", "Return"});
     const XDisplay::WindowId versions =
         display.waitForWindow("Restore Earlier Version", QSize(), deadlines::step());
-    // A click on the second row, the oldest version, then OK.
     QVERIFY(display.clickToFocus(versions, {60, 53}, deadlines::step()));
     display.pressKeys({"Return"});
     QVERIFY(display.waitUntilGone("Restore Earlier Version", deadlines::step()));
