@@ -4,6 +4,7 @@
 #include "app/LiveLists.h"
 #include "app/form/MainWindowForm.h"
 #include "app/OpenFolderActions.h"
+#include "config/ConfigRestore.h"
 #include "config/GameConfigEditor.h"
 #include "locations/LocationStartup.h"
 #include "mods/GameLaunch.h"
@@ -15,6 +16,7 @@
 #include "setfiles/SetFileCreation.h"
 #include "setfiles/SetFileList.h"
 #include "setfiles/SetFileNames.h"
+#include "setfiles/SetSharing.h"
 #include "setfiles/SetShortcut.h"
 
 MainWindow::MainWindow(QWidget *parent)
@@ -27,6 +29,8 @@ MainWindow::MainWindow(QWidget *parent)
     addModFindField(*ui, this);
     addOpenFolderActions(*ui, this);
     ModDropTarget::addToModLists(*ui, this);
+    addSetSharing(*ui, this);
+    addRestoreEarlierVersion(*ui, this);
     completed = runStartup();
     if (completed)
         liveLists = new LiveLists(*ui, this);

@@ -29,9 +29,9 @@ GameConfigText readGameConfigFile(const QString &path)
     return GameConfigText{content.read, std::move(content.text), std::move(content.errorText)};
 }
 
-GameConfigWriteResult writeGameConfigFile(const QString &path, const QString &text)
+EncodedGameConfig encodeGameConfig(const QString &path, const QString &text)
 {
-    GameConfigWriteResult result;
+    EncodedGameConfig result;
     const platform::TextEncoding encoding = encodingTheGameReads(path);
     // A code page writes a stand-in for what it cannot hold; the game would find question marks
     // where the player typed letters, so nothing is written.
@@ -41,11 +41,25 @@ GameConfigWriteResult writeGameConfigFile(const QString &path, const QString &te
                           "every character of the text");
         return result;
     }
-    QByteArray encoded;
-    QTextStream stream(&encoded);
+    QTextStream stream(&result.lines);
     platform::setWritingEncoding(stream, encoding);
     stream << text;
     stream.flush();
-    result.written = platform::replaceTextFile(path, encoded, &result.errorText);
+    result.encoded = true;
     return result;
+}
+
+GameConfigWriteResult writeEncodedGameConfig(const QString &path, const QByteArray &lines)
+{
+    GameConfigWriteResult result;
+    result.written = platform::replaceTextFile(path, lines, &result.errorText);
+    return result;
+}
+
+GameConfigWriteResult writeGameConfigFile(const QString &path, const QString &text)
+{
+    const EncodedGameConfig encoded = encodeGameConfig(path, text);
+    if (!encoded.encoded)
+        return GameConfigWriteResult{false, encoded.errorText};
+    return writeEncodedGameConfig(path, encoded.lines);
 }

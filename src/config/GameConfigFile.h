@@ -22,3 +22,14 @@ GameConfigText readGameConfigFile(const QString &path);
 // old file stays exactly as it was; only where the folder allows no file beside it is the file
 // written in place.
 GameConfigWriteResult writeGameConfigFile(const QString &path, const QString &text);
+
+// The two steps of writeGameConfigFile(), for a caller that looks at the bytes in between: the
+// text encoded as the file is, with "\n" for every line end, unless the encoding cannot hold it;
+// then those bytes written.
+struct EncodedGameConfig {
+    bool encoded = false;
+    QByteArray lines;
+    QString errorText; // why the text cannot be written in the file's encoding
+};
+EncodedGameConfig encodeGameConfig(const QString &path, const QString &text);
+GameConfigWriteResult writeEncodedGameConfig(const QString &path, const QByteArray &lines);

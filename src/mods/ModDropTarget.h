@@ -1,22 +1,16 @@
 #pragma once
 
-#include <QList>
-#include <QObject>
-#include <QUrl>
+#include "mods/FileDropTarget.h"
 
 class MainWindowForm;
 struct ModGroupFacts;
-class QDropEvent;
 class QTreeWidget;
-class QWidget;
 
 // Takes files dropped from a file manager onto a mod list and copies them into the list's
-// subfolder of the mod folder in use; the live listing then shows them. The originals are only
-// read, whatever the file manager proposes. A name that is there already brings a question
-// before it is replaced; folders and anything else that is not a plain file are refused. It
-// watches the list's viewport, so that the list itself works as before for anything but a drop
-// of files.
-class ModDropTarget : public QObject {
+// subfolder of the mod folder in use; the live listing then shows them. A name that is there
+// already brings a question before it is replaced; folders and anything else that is not a
+// plain file are refused.
+class ModDropTarget : public FileDropTarget {
     Q_OBJECT
 
 public:
@@ -26,14 +20,10 @@ public:
     static void addToModLists(MainWindowForm &form, QWidget *window);
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    void takeDropped(const QList<QUrl> &urls) override;
 
 private:
-    bool takesDrag(const QDropEvent *event) const;
-    void copyIn(const QList<QUrl> &urls);
     void copyOne(const QString &source, const QString &folder);
 
     const ModGroupFacts &group;
-    QWidget *window;
-    bool copying = false;
 };

@@ -7,6 +7,15 @@
 #include <cerrno>
 
 namespace platform {
+
+QByteArray withPlatformLineEnds(QByteArray text)
+{
+#ifdef Q_OS_WIN
+    text.replace('\n', "\r\n");
+#endif
+    return text;
+}
+
 namespace {
 bool &filesBesideTargetsRefused()
 {
@@ -22,14 +31,6 @@ QString reasonTargetIsClosed(const QString &path)
     if (target.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly))
         return QString();
     return target.errorString();
-}
-
-QByteArray withPlatformLineEnds(QByteArray text)
-{
-#ifdef Q_OS_WIN
-    text.replace('\n', "\r\n");
-#endif
-    return text;
 }
 
 // The file is written unbuffered, or a buffer would hide the reason a write fails.

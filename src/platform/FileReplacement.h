@@ -20,6 +20,9 @@ bool replaceTextFile(const QString &path, const QByteArray &text, QString *reaso
 // the system gives its reason, which the file's errorString() then holds.
 bool writeAll(QFileDevice &file, const char *data, qint64 size);
 
+// The bytes replaceTextFile() puts on disk for `text`.
+QByteArray withPlatformLineEnds(QByteArray text);
+
 // Lets a test stand in for a folder that takes no new file beside its targets.
 void setFilesBesideTargetsRefused(bool refused);
 

@@ -24,17 +24,6 @@ void warnUnusableSetFileName(QWidget *window, const QString &name)
             .arg(name));
 }
 
-bool askForName(QWidget *window)
-{
-    if (runSetNameDialog(window) != QDialog::Accepted)
-        return false;
-    const QString &name = appState().newSetName;
-    if (isUsableSetFileName(name))
-        return true;
-    warnUnusableSetFileName(window, name);
-    return false;
-}
-
 bool writeNewSetFile(int choice, QWidget *window)
 {
     makeSetFileFolder();
@@ -55,12 +44,23 @@ void relistSetFiles(MainWindowForm &form)
 }
 } // namespace
 
+bool askForNewSetName(QWidget *window)
+{
+    if (runSetNameDialog(window) != QDialog::Accepted)
+        return false;
+    const QString &name = appState().newSetName;
+    if (isUsableSetFileName(name))
+        return true;
+    warnUnusableSetFileName(window, name);
+    return false;
+}
+
 void createSetFile(MainWindowForm &form, QWidget *window)
 {
     const int choice = runSetFileCreateDialog(window);
     if (choice != SetFileCreate::Blank && choice != SetFileCreate::WithSelectedMods)
         return;
-    if (!askForName(window) || !writeNewSetFile(choice, window))
+    if (!askForNewSetName(window) || !writeNewSetFile(choice, window))
         return;
     relistSetFiles(form);
 }

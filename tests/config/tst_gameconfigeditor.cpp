@@ -1,12 +1,21 @@
+#include "DialogDriver.h"
 #include "StartedTool.h"
+#include "SystemReasons.h"
 
 #include "app/state/AppState.h"
+#include "config/ConfigBackups.h"
 #include "config/GameConfigEditor.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
+#include <QInputDialog>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStringDecoder>
 #include <QStringEncoder>
+#include <QTimer>
 #include <QtTest>
 
 #ifdef Q_OS_UNIX
@@ -51,6 +60,32 @@ QStringList entriesOf(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
+
+QList<QByteArray> keptVersions(const QString &configPath)
+{
+    QList<QByteArray> versions;
+    for (const ConfigBackup &backup : listConfigBackups(configPath))
+        versions << TestAppFolder::readFile(backup.path);
+    return versions;
+}
+
+// Opens the editor's context menu as the right mouse button does and acts on it while it is open.
+void withConfigMenu(QPlainTextEdit *editor, const std::function<void(QMenu *)> &act)
+{
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        opened = menu != nullptr;
+        if (menu) {
+            act(menu);
+            menu->close();
+        }
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            editor->viewport()->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(editor->viewport(), &event);
+    QVERIFY(opened);
+}
 } // namespace
 
 class GameConfigEditorTest : public QObject {
@@ -64,6 +99,10 @@ private slots:
     void saveGoesToTheCurrentPath();
     void saveKeepsTheEncodingTheGameReads_data();
     void saveKeepsTheEncodingTheGameReads();
+
+    void everySaveKeepsTheVersionItReplaces();
+    void unwritableBackupFolderAsksFirst();
+    void restoredVersionIsSavedBack();
 
     void unreadableConfigWarnsAndStartupGoesOn();
     void readErrorAfterOpenKeepsTheEditorEmpty();
@@ -250,6 +289,12 @@ void GameConfigEditorTest::saveKeepsTheEncodingTheGameReads_data()
     QTest::newRow("code page, typed beyond it")
         << system(accented) << typed << system(accented + typed) << false;
 #endif
+    const QByteArray notUtf8 = QByteArray("name=V\xE4lheim") + lineEnd;
+    QTest::newRow("not UTF-8, edited")
+        << notUtf8 << QStringLiteral("x=1")
+        << system(QString(QStringDecoder(QStringConverter::System)(notUtf8)).remove('\r') + "x=1")
+               .replace("\n", lineEnd)
+        << false;
     QTest::newRow("UTF-8") << beyond.toUtf8() << typed << (beyond + typed).toUtf8() << false;
     QTest::newRow("UTF-8 with byte-order mark")
         << mark + beyond.toUtf8() << QString() << mark + beyond.toUtf8() << false;
@@ -270,6 +315,72 @@ void GameConfigEditorTest::saveKeepsTheEncodingTheGameReads()
     else
         QVERIFY(tool.probe.messages.isEmpty());
     QCOMPARE(tool.onDisk(), saved);
+    // Only a save that changes the file keeps what it replaces, byte for byte.
+    QCOMPARE(keptVersions(tool.folder.configPath()),
+             saved == content ? QList<QByteArray>() : QList<QByteArray>{content});
+}
+
+// The 21st save removes the oldest version; the rest stay newest first. Saves this quick fall
+// into the same second, and none may take another's place.
+void GameConfigEditorTest::everySaveKeepsTheVersionItReplaces()
+{
+    StartedOnConfig tool("v=0\n");
+    QList<QByteArray> expected;
+    for (int i = 1; i <= 21; ++i) {
+        tool.editor()->setPlainText(QStringLiteral("v=%1\n").arg(i));
+        tool.save();
+        expected.prepend(i == 1 ? QByteArray("v=0\n") : "v=" + QByteArray::number(i - 1) + lineEnd);
+    }
+    QCOMPARE(keptVersions(tool.folder.configPath()), expected.mid(0, 20));
+}
+
+// No leaves the file as it is.
+void GameConfigEditorTest::unwritableBackupFolderAsksFirst()
+{
+    for (const bool saveAnyway : {false, true}) {
+        StartedOnConfig tool("a=1\n");
+        TestAppFolder::writeFile(tool.folder.appDir() + "/Config Backups", "in the folder's place");
+        tool.probe.questionAnswers = {saveAnyway};
+        tool.editor()->setPlainText(QStringLiteral("b=2\n"));
+        tool.save();
+        const platform::MessageRecord asked = tool.probe.messages.value(0);
+        QCOMPARE(asked.kind, platform::MessageKind::Question);
+        QCOMPARE(
+            asked.title + ": " + asked.text,
+            QStringLiteral("Halvane v5: The earlier version of %1 could not be kept:\n%2.\n"
+                           "Save anyway?")
+                .arg(tool.folder.configPath(), reasons::inMessage(reasons::belowRegularFile())));
+        QCOMPARE(tool.onDisk(), saveAnyway ? "b=2" + lineEnd : QByteArray("a=1\n"));
+    }
+}
+
+// Restoring only fills the editor; the save then keeps the version it replaced in turn.
+void GameConfigEditorTest::restoredVersionIsSavedBack()
+{
+    const QString original = QStringLiteral("player=Jörg\n");
+    StartedOnConfig tool(TestAppFolder::asSaved(original.toUtf8()));
+    withConfigMenu(tool.editor(), [](QMenu *menu) {
+        QCOMPARE(menu->actions().last()->text(), QStringLiteral("Restore Earlier Version..."));
+        QVERIFY(!menu->actions().last()->isEnabled());
+        QVERIFY(menu->actions().size() > 3); // the editor's own ones come first
+    });
+    for (const char *version : {"player=Jörg\nv=1\n", "player=Jörg\nv=2\n"}) {
+        tool.editor()->setPlainText(QString::fromUtf8(version));
+        tool.save();
+    }
+    DialogDriver driver;
+    driver.expect("RestoreEarlierVersion", [](QDialog *dialog) {
+        auto *versions = qobject_cast<QInputDialog *>(dialog);
+        versions->setTextValue(versions->comboBoxItems().last());
+        versions->accept();
+    });
+
+    withConfigMenu(tool.editor(), [](QMenu *menu) { menu->actions().last()->trigger(); });
+
+    QCOMPARE(tool.editor()->toPlainText(), original);
+    tool.save();
+    QCOMPARE(keptVersions(tool.folder.configPath()).value(0),
+             TestAppFolder::asSaved("player=Jörg\nv=2\n"));
 }
 
 QTEST_MAIN(GameConfigEditorTest)

@@ -1,5 +1,6 @@
 #include "EndToEndTest.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QThread>
 #include <QtTest>
@@ -12,6 +13,7 @@ class SetFilesEndToEnd : public EndToEndTest {
 
 private slots:
     void setFileCreatedInOneRunRestoresTheSelectionInTheNext();
+    void pastedSetLoadsAndFirstConfigurationComesBack();
 
 private:
     void selectModsAndOptions(const XDisplay::WindowId &window);
@@ -155,6 +157,65 @@ void SetFilesEndToEnd::setFileCreatedInOneRunRestoresTheSelectionInTheNext()
         return;
     QVERIFY2(folder.waitForLaunches(2, deadlines::step()), qPrintable(folder.launchLog()));
     QCOMPARE(folder.recordedLaunches().value(1), expectedLaunch);
+}
+
+// A set copied as text and pasted back in under another name loads; of two saves of the game's
+// configuration the first version comes back. All through the real context menus and the keys.
+void SetFilesEndToEnd::pastedSetLoadsAndFirstConfigurationComesBack()
+{
+    // The ".set Files" page open, "Varnhold Config File" is the second title from the bottom;
+    // that page open, "Save Changes" (5, 222, 256, 26 in it) is at the bottom.
+    const QPoint configPageTitle{60, 380}, configText{130, 250}, saveChanges{138, 380};
+    const QByteArray evening = "[SettingMP]\nMod0=beta.zip\nCount=1\n[General]\nOtherCommands=-x\n";
+    ToolFolder folder;
+    QVERIFY(folder.copyBuiltTool() && folder.createGame({"alpha.zip", "beta.zip"}, {}, {}));
+    QVERIFY(ToolFolder::writeFile(folder.setFilesDir() + "/evening.set", evening));
+    const QByteArray firstConfiguration = ToolFolder::readFile(folder.configPath());
+    ToolProcess tool(folder.toolPath(), folder.root() + "/tool-output.log");
+    QVERIFY(tool.start());
+    const XDisplay::WindowId window = waitForMainWindow(tool);
+    QVERIFY(display.clickToFocus(window, spots::otherOptionsField, deadlines::step()));
+    display.click(window, spots::setFilesPageTitle);
+    // Shortcut, Open Folder, a separator, Copy Set as Text, then Paste Set last.
+    display.pressKeys({"Tab", "Tab", "Home", "shift+F10", "Down", "Down", "Down", "Return",
+                       "shift+F10", "Up", "Return"});
+    const XDisplay::WindowId nameDialog =
+        display.waitForWindow(spots::setFileDialogTitle, spots::setNameSize, deadlines::step());
+    QVERIFY(display.clickToFocus(nameDialog, spots::setNameField, deadlines::step()));
+    display.typeText("from a friend");
+    display.pressKeys({"Return"});
+    QCOMPARE(
+        waitForFileContent(folder.setFilesDir() + "/from a friend.set", evening, deadlines::step()),
+        evening);
+    // The pasted set is the current one; past create, save and delete to the load button.
+    display.pressKeys({"Tab", "Tab", "Tab", "Tab", "space"});
+
+    display.click(window, configPageTitle);
+    for (const char *typed : {"fps=60", "0"}) {
+        QVERIFY(display.clickToFocus(window, configText, deadlines::step()));
+        display.pressKeys({"ctrl+End"});
+        display.typeText(typed);
+        display.click(window, saveChanges);
+    }
+    const QByteArray saved = firstConfiguration + "fps=600";
+    QCOMPARE(waitForFileContent(folder.configPath(), saved, deadlines::step()), saved);
+    // The editor's own actions, then "Restore Earlier Version..." last; the oldest is clicked.
+    QVERIFY(display.clickToFocus(window, configText, deadlines::step()));
+    display.pressKeys({"Menu", "Up", "Return"});
+    const XDisplay::WindowId versions =
+        display.waitForWindow("Restore Earlier Version", QSize(), deadlines::step());
+    QVERIFY(display.clickToFocus(versions, {60, 53}, deadlines::step()));
+    display.pressKeys({"Return"});
+    QVERIFY(display.waitUntilGone("Restore Earlier Version", deadlines::step()));
+    QCOMPARE(ToolFolder::readFile(folder.configPath()), saved);
+    display.click(window, saveChanges);
+    QCOMPARE(waitForFileContent(folder.configPath(), firstConfiguration, deadlines::step()),
+             firstConfiguration);
+    const QRegularExpression kept(R"(^config \d{4}-\d\d-\d\d \d\d-\d\d-\d\d( \(\d\))?$)");
+    QCOMPARE(QDir(folder.appDir() + "/Config Backups").entryList().filter(kept).size(), 3);
+    runGame(window, tool);
+    QVERIFY2(folder.waitForLaunches(1, deadlines::step()), qPrintable(folder.launchLog()));
+    QCOMPARE(folder.launches().value(0).mid(1), (QStringList{"--mod_mp=beta.zip", "-x"}));
 }
 
 QTEST_GUILESS_MAIN(SetFilesEndToEnd)

@@ -16,7 +16,7 @@
 namespace {
 // Drops the things onto the list as a file manager does, offering to copy or move and
 // proposing a move, and lets the tool act on them. Returns the action the drop was taken with.
-Qt::DropAction dropOnto(QTreeWidget *list, const QList<QUrl> &urls)
+Qt::DropAction dropOnto(QAbstractItemView *list, const QList<QUrl> &urls)
 {
     QMimeData data;
     data.setUrls(urls);
@@ -49,6 +49,7 @@ private slots:
     void droppedFilesAreCopiedIn_data();
     void droppedFilesAreCopiedIn();
     void failedCopyLeavesTheOldModWhole();
+    void setFilesDroppedOntoTheSetList();
 };
 
 void ModDropTest::droppedFilesAreCopiedIn_data()
@@ -162,6 +163,49 @@ void ModDropTest::failedCopyLeavesTheOldModWhole()
         "Cannot copy " + QDir::toNativeSeparators(source) + " to " + target + ":\n";
     QVERIFY2(text.startsWith(start) && text.endsWith('.') && text.size() > start.size() + 1,
              qPrintable(text));
+}
+
+void ModDropTest::setFilesDroppedOntoTheSetList()
+{
+    struct Case {
+        QStringList dropped; // from a downloads folder
+        QList<bool> answers;
+        QStringList folderAfter;
+        QString message; // %1 the downloads folder, %2 "Set Files"
+    };
+    const QString question("There is a set old.set in %2 already.\nReplace it?");
+    QStringList refused{"pack.set", "notes.txt", "New.SET"};
+    QString refusals = "Only .set files can be added as sets. These were left out:\n\n" +
+                       QDir::toNativeSeparators("%1/pack.set") + " is a folder.\n" +
+                       QDir::toNativeSeparators("%1/notes.txt") + " is not a .set file.";
+#ifdef Q_OS_UNIX
+    refused << ".hidden.set";
+    refusals += "\n%1/.hidden.set has a name the set list leaves out.";
+#endif
+    const QList<Case> cases{{{"New.SET"}, {}, {"New.SET=new", "old.set=old"}, QString()},
+                            {{"old.set"}, {true}, {"old.set=newer"}, question},
+                            {{"old.set"}, {false}, {"old.set=old"}, question},
+                            {refused, {}, {"New.SET=new", "old.set=old"}, refusals}};
+    for (Case row : cases) {
+        StartedTool tool;
+        TestAppFolder::writeFile(tool.folder.setFilesDir() + "/old.set", "old");
+        const QString downloads = tool.folder.root() + QStringLiteral("/downloads");
+        for (const char *name : {"New.SET", "old.set", "notes.txt", ".hidden.set"})
+            TestAppFolder::writeFile(downloads + '/' + name, name[0] == 'N' ? "new" : "newer");
+        QVERIFY(QDir().mkpath(downloads + "/pack.set"));
+        QList<QUrl> urls;
+        for (const QString &name : std::as_const(row.dropped))
+            urls << QUrl::fromLocalFile(downloads + '/' + name);
+        tool.probe.questionAnswers = row.answers;
+
+        QCOMPARE(dropOnto(tool.form().listChooseSetting, urls), Qt::CopyAction);
+
+        QCOMPARE(contents(tool.folder.setFilesDir()), row.folderAfter);
+        QCOMPARE(tool.probe.messages.value(0).text,
+                 row.message.replace("%1", QDir::toNativeSeparators(downloads))
+                     .replace("%2", tool.folder.setFilesDir()));
+        QCOMPARE(tool.probe.messages.size(), row.message.isEmpty() ? 0 : 1);
+    }
 }
 
 QTEST_MAIN(ModDropTest)

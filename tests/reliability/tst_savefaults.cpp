@@ -265,7 +265,12 @@ void SaveFaultsTest::diskFullKeepsEveryFile()
         QCOMPARE(form->listChooseSetting->count(), 1);
         break;
     case ConfigurationSaved:
+        // Whether the version it replaces still fits varies with the system's bookkeeping;
+        // when it does not, the question comes first.
+        full.probe.questionAnswers = {true};
         form->buttonVHConfigSave->click();
+        if (full.probe.messages.value(0).kind == platform::MessageKind::Question)
+            full.probe.messages.removeFirst();
         break;
     }
     expectWarning(full.probe, title,

@@ -5,19 +5,42 @@
 #include "setfiles/SetFileCreate.h"
 #include "setfiles/SetName.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMetaMethod>
 #include <QPushButton>
+#include <QStringEncoder>
 #include <QTreeWidget>
 #include <QtTest>
 
 using namespace setfiletest;
 
 namespace {
+// As a friend would paste it from a chat: Windows line ends, a name beyond ASCII, blanks.
+const QString shared = QStringLiteral("[SettingMP]\r\nMod0=b.zip\r\nMod1=Élan.zip\r\nCount=2\r\n"
+                                      "[SettingSP]\r\nCount=0\r\n[SettingGlobal]\r\nMod0=g.zip\r\n"
+                                      "Count=1\r\n[General]\r\nOtherCommands=-x  \"two words\"");
+
+struct SharingTool : StartedTool {
+    SharingTool()
+        : StartedTool([](TestAppFolder &folder) {
+            folder.createReadyTool({"a.zip", "b.zip", "Élan.zip"}, {}, {"g.zip"});
+            folder.createSetFile("evening.set", shared.toUtf8());
+            folder.createSetFile("friend.set", "[General]\nOtherCommands=old\n");
+        })
+    {}
+    void trigger(const char *action)
+    {
+        form().listChooseSetting->findChild<QAction *>(QLatin1String(action))->trigger();
+    }
+};
+
 const QStringList mpMods{"a.zip", "b.zip"};
 const QStringList globalMods{"g.zip"};
 
@@ -89,6 +112,9 @@ private slots:
     void createsMissingFolder();
     void writeFailureWarns_data();
     void writeFailureWarns();
+    void copiedSetPastedUnderAnotherNameLoadsTheSame();
+    void pasteTakesOnlyASetAndAsksFirst_data();
+    void pasteTakesOnlyASetAndAsksFirst();
 };
 
 void SetFileCreationTest::createDialogHasItsForm()
@@ -486,6 +512,83 @@ void SetFileCreationTest::writeFailureWarns()
                  QStringLiteral(":\n") + reason + QStringLiteral("."));
     QCOMPARE(treeSnapshot(tool.folder.root()), files);
     QCOMPARE(tool.form().listChooseSetting->currentItem(), chosen);
+}
+
+void SetFileCreationTest::copiedSetPastedUnderAnotherNameLoadsTheSame()
+{
+    SharingTool tool;
+    tool.choose("evening.set");
+    tool.trigger("actionCopySetAsText");
+    const QString lines = QString(shared).remove(QLatin1Char('\r'));
+    QCOMPARE(QGuiApplication::clipboard()->text(), lines);
+    DialogDriver driver;
+    driver.expect("SetName", DialogDriver::typeNameAndAccept("shared"));
+
+    tool.trigger("actionPasteSet");
+
+    QCOMPARE(TestAppFolder::readFile(tool.setFilePath("shared.set")),
+             TestAppFolder::asSaved(QStringEncoder(QStringConverter::System)(lines + '\n')));
+    tool.form().buttonLoadSetting->click(); // the pasted set is the current one
+    QCOMPARE(tickedNames(appState().modsMP), (QStringList{"b.zip", "Élan.zip"}));
+    QCOMPARE(tickedNames(appState().modsGlobal), QStringList{"g.zip"});
+    QCOMPARE(appState().otherCommands, QStringLiteral("-x \"two words\""));
+}
+
+void SetFileCreationTest::pasteTakesOnlyASetAndAsksFirst_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("name"); // none: no name is asked for
+    QTest::addColumn<QList<bool>>("answers");
+    QTest::addColumn<QString>("message"); // %1 the set-file folder
+    QTest::addColumn<bool>("written");
+    const auto row = [](const char *tag, const QString &text, const QString &name,
+                        const QList<bool> &answers, const QString &message, bool written) {
+        QTest::newRow(tag) << text << name << answers << message << written;
+    };
+    const QString noSet = QStringLiteral("Halvane v5: The clipboard holds no set.");
+    const QString header = QStringLiteral("[General]\n");
+    const int mebibyte = 1 << 20;
+    row("empty", QString(), QString(), {}, noSet, false);
+    row("binary", QString::fromLatin1("[SettingMP]\n\0\x01\xFF", 15), QString(), {}, noSet, false);
+    row("other headers", "[Paths]\nExecutablePath=x\n", QString(), {}, noSet, false);
+    row("1 MiB of two-byte letters", header + QString(mebibyte / 2, u'é'), QString(), {}, noSet,
+        false);
+    row("1 MiB exactly", header + QString(mebibyte - 10, 'x'), "big", {}, QString(), true);
+    row("mark, blanks around a header", "\uFEFF  [SettingGlobal] \r\nCount=0", "marked", {},
+        QString(), true);
+    const QString question("Halvane v5: There is a set friend.set in %1 already.\nReplace it?");
+    row("replaced", shared, "friend", {true}, question, true);
+    row("kept", shared, "friend", {false}, question, false);
+    row("name creation refuses", shared, "../friend", {true},
+        "Create Set File: \"../friend\" cannot be used as a set file name.", false);
+}
+
+void SetFileCreationTest::pasteTakesOnlyASetAndAsksFirst()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, name);
+    QFETCH(QList<bool>, answers);
+    QFETCH(QString, message);
+    QFETCH(bool, written);
+    SharingTool tool;
+    const QStringList before = treeSnapshot(tool.folder.root());
+    QGuiApplication::clipboard()->setText(text);
+    tool.probe.questionAnswers = answers;
+    DialogDriver driver;
+    if (!name.isNull())
+        driver.expect("SetName", DialogDriver::typeNameAndAccept(name));
+
+    tool.trigger("actionPasteSet");
+
+    QStringList texts;
+    for (const platform::MessageRecord &shown : std::as_const(tool.probe.messages))
+        texts << shown.title + ": " + shown.text;
+    QCOMPARE(texts, message.isEmpty()
+                        ? QStringList()
+                        : QStringList{message.replace("%1", tool.folder.setFilesDir())});
+    QCOMPARE(treeSnapshot(tool.folder.root()) != before, written);
+    if (written)
+        QCOMPARE(tool.form().listChooseSetting->currentItem()->text(), name + ".set");
 }
 
 QTEST_MAIN(SetFileCreationTest)
