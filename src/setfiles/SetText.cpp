@@ -63,19 +63,11 @@ QByteArray encodedSetText(const QString &text)
 
 SetText readSetText(const QString &path)
 {
+    const platform::TextFileContent content = platform::readTextFile(path);
     SetText result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.errorText = file.errorString();
-        return result;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.errorText = file.errorString();
-        return result;
-    }
-    result.read = true;
-    result.text = withNewlines(platform::decodeText(bytes, platform::detectTextEncoding(bytes)));
+    result.read = content.read;
+    result.errorText = content.errorText;
+    result.text = content.text;
     return result;
 }
 

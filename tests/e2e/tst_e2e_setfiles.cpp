@@ -167,14 +167,13 @@ void SetFilesEndToEnd::pastedSetLoadsAndFirstConfigurationComesBack()
     // that page open, "Save Changes" (5, 222, 256, 26 in it) is at the bottom.
     const QPoint configPageTitle{60, 380}, configText{130, 250}, saveChanges{138, 380};
     const QByteArray evening = "[SettingMP]\nMod0=beta.zip\nCount=1\n[General]\nOtherCommands=-x\n";
-    ToolFolder folder;
-    QVERIFY(folder.copyBuiltTool() && folder.createGame({"alpha.zip", "beta.zip"}, {}, {}));
-    QVERIFY(ToolFolder::writeFile(folder.setFilesDir() + "/evening.set", evening));
-    const QByteArray firstConfiguration = ToolFolder::readFile(folder.configPath());
-    ToolProcess tool(folder.toolPath(), folder.root() + "/tool-output.log");
-    QVERIFY(tool.start());
-    const XDisplay::WindowId window = waitForMainWindow(tool);
-    QVERIFY(display.clickToFocus(window, spots::otherOptionsField, deadlines::step()));
+    TestAppFolder folder(gameFolderName());
+    QVERIFY(installTool(folder, {"alpha.zip", "beta.zip"}));
+    TestAppFolder::writeFile(folder.setFilesDir() + "/evening.set", evening);
+    const QByteArray firstConfiguration = TestAppFolder::readFile(folder.configPath());
+    ToolProcess tool(toolPath(folder), folder.root() + "/tool-output.log");
+    const XDisplay::WindowId window = startTool(tool, spots::otherOptionsField);
+    QVERIFY(!window.isEmpty());
     display.click(window, spots::setFilesPageTitle);
     // Shortcut, Open Folder, a separator, Copy Set as Text, then Paste Set last.
     display.pressKeys({"Tab", "Tab", "Home", "shift+F10", "Down", "Down", "Down", "Return",
@@ -207,7 +206,7 @@ void SetFilesEndToEnd::pastedSetLoadsAndFirstConfigurationComesBack()
     QVERIFY(display.clickToFocus(versions, {60, 53}, deadlines::step()));
     display.pressKeys({"Return"});
     QVERIFY(display.waitUntilGone("Restore Earlier Version", deadlines::step()));
-    QCOMPARE(ToolFolder::readFile(folder.configPath()), saved);
+    QCOMPARE(TestAppFolder::readFile(folder.configPath()), saved);
     display.click(window, saveChanges);
     QCOMPARE(waitForFileContent(folder.configPath(), firstConfiguration, deadlines::step()),
              firstConfiguration);
@@ -215,7 +214,7 @@ void SetFilesEndToEnd::pastedSetLoadsAndFirstConfigurationComesBack()
     QCOMPARE(QDir(folder.appDir() + "/Config Backups").entryList().filter(kept).size(), 3);
     runGame(window, tool);
     QVERIFY2(folder.waitForLaunches(1, deadlines::step()), qPrintable(folder.launchLog()));
-    QCOMPARE(folder.launches().value(0).mid(1), (QStringList{"--mod_mp=beta.zip", "-x"}));
+    QCOMPARE(folder.recordedLaunches().value(0).mid(1), (QStringList{"--mod_mp=beta.zip", "-x"}));
 }
 
 QTEST_GUILESS_MAIN(SetFilesEndToEnd)
