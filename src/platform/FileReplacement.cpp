@@ -24,18 +24,12 @@ QString reasonTargetIsClosed(const QString &path)
     return target.errorString();
 }
 
-QByteArray withPlatformLineEnds(QByteArray text)
+// The file is written unbuffered, or a buffer would hide the reason a write fails.
+bool writeLines(QFileDevice &file, QByteArray text)
 {
 #ifdef Q_OS_WIN
     text.replace('\n', "\r\n");
 #endif
-    return text;
-}
-
-// The file is written unbuffered, or a buffer would hide the reason a write fails.
-bool writeLines(QFileDevice &file, const QByteArray &lines)
-{
-    const QByteArray text = withPlatformLineEnds(lines);
     return writeAll(file, text.constData(), text.size());
 }
 
