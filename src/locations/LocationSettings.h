@@ -13,8 +13,7 @@ struct LocationsSaveResult {
 // options.ini beside the tool's executable, recomputed so that a test's folder is honoured.
 QString optionsIniPath();
 
-// Reads the three locations; anything missing or unreadable becomes the text "ERROR",
-// which then fails the existence checks.
+// Reads the three locations; anything missing or unreadable becomes "ERROR".
 void loadLocations();
 
 // Replaces all three locations by the game's usual places, each emptied when nothing is there.

@@ -21,6 +21,5 @@ ModFolderScan scanModSubfolders(const QString &modFolderPath);
 // never store it intact.
 QStringList listModFileNames(const QString &folderPath);
 
-// Whether a plain file of this name in a subfolder is listed as a mod: it holds no line break and
-// is not hidden by its name.
+// Whether a plain file of this name in a subfolder is listed as a mod.
 bool isListableModName(const QString &name);
