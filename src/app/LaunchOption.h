@@ -3,13 +3,10 @@
 #include <QString>
 #include <QStringList>
 
-// The tool's one option of its own, --launch NAME, read from the arguments the application
-// object left after taking its own. Every other argument is ignored, as it is without the
-// option, so a toolkit option before or after --launch keeps working.
+// The tool's one option of its own, --launch NAME; every other argument is ignored, so a
+// toolkit option before or after --launch keeps working.
 struct LaunchOption {
-    // -h, --help or --help-all was given.
     bool helpWanted = false;
-    // --launch was given, with a name or without one.
     bool requested = false;
     QString setName;
     // Why the option cannot be followed: no name, or given more than once. Empty when it can.
@@ -18,7 +15,5 @@ struct LaunchOption {
 
 LaunchOption readLaunchOption(const QStringList &arguments);
 
-// Shows how to use the options, --help-all with the toolkit's own as well, and ends the
-// process with status 0. A program with a window has no console on Windows, so there the
-// usage comes in a box.
+// Shows the usage and ends the process with status 0; on Windows, with no console, in a box.
 [[noreturn]] void showUsage(const QStringList &arguments);

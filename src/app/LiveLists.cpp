@@ -70,8 +70,7 @@ void LiveLists::relistSetFiles()
     emit relisted(folder);
 }
 
-// Only the start ends the tool for a missing subfolder; later its list just stays empty, but
-// the player who just chose the folder learns why.
+// Only the start ends the tool for a missing subfolder; later the player just learns why.
 void LiveLists::warnOfMissingSubfolder()
 {
     for (const ModGroupFacts &group : modGroups) {
@@ -84,8 +83,6 @@ void LiveLists::warnOfMissingSubfolder()
     }
 }
 
-// The list still shows what was there; the player learns that changes no longer show on their
-// own.
 void LiveLists::warnOfRefusedWatch(const QString &folder, const QString &reason)
 {
     platform::showWarning(window, messageTitle(MessageTitle::HalvaneV5),

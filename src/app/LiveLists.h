@@ -13,22 +13,18 @@ namespace platform {
 class FolderWatch;
 }
 
-// Keeps the three mod lists and the set-file list in step with the disk while the tool runs:
-// each follows its folder, and once a burst of changes in it has settled, the folder is listed
-// again and its list brought up to date.
+// Keeps the three mod lists and the set-file list in step with their folders while the tool runs.
 class LiveLists : public QObject {
     Q_OBJECT
 
 public:
     LiveLists(MainWindowForm &form, QWidget *window);
 
-    // After the game's locations were changed: when the mod folder is another one now, the mod
-    // lists show its mods at once and follow it from then on.
+    // After the game's locations were changed: the mod lists show and follow a new mod folder.
     void followModFolder();
 
 signals:
-    // Around each listing of a followed folder: when its list is about to be, and has been,
-    // brought up to date.
+    // Around each listing of a followed folder.
     void relistStarted(const QString &folderPath);
     void relisted(const QString &folderPath);
 

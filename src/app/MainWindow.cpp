@@ -1,9 +1,9 @@
 #include "app/MainWindow.h"
 
-#include "app/state/AppState.h"
 #include "app/LiveLists.h"
-#include "app/form/MainWindowForm.h"
 #include "app/OpenFolderActions.h"
+#include "app/form/MainWindowForm.h"
+#include "app/state/AppState.h"
 #include "config/ConfigRestore.h"
 #include "config/GameConfigEditor.h"
 #include "locations/LocationStartup.h"
@@ -26,7 +26,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupUi(this);
     addSetShortcutAction(*ui, this);
     addUntickActions(*ui);
-    addModFindField(*ui, this);
+    new ModFindField(*ui, this);
     addOpenFolderActions(*ui, this);
     ModDropTarget::addToModLists(*ui, this);
     addSetSharing(*ui, this);

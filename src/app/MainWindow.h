@@ -7,8 +7,7 @@ class MainWindowForm;
 class QListWidgetItem;
 class QTreeWidgetItem;
 
-// The tool's only window. Its constructor runs the whole start-up sequence; afterwards
-// everything happens in the slots below, each of which hands over to its subsystem.
+// The tool's only window; its constructor runs the whole start-up sequence.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 

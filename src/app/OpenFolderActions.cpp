@@ -51,8 +51,7 @@ void addOpenFolderActions(MainWindowForm &form, QWidget *window)
             openOrSay(window, appState().modFolderPath + QLatin1String(group.subfolder));
         });
     }
-    // The folder is made when a set is first created; whoever opens it now means to put sets
-    // there.
+    // Whoever opens the folder before the first set means to put sets there.
     addOpenFolderAction(form.listChooseSetting, [window] {
         makeSetFileFolder();
         openOrSay(window, setFileFolderPath());

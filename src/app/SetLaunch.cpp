@@ -22,8 +22,7 @@ int endWith(int status)
     return status;
 }
 
-// The list's item of that name, or of that name with ".set" after it; only a listed set can
-// be launched, so a name can never reach a file outside the set-file folder.
+// The list's item of that name, or with ".set" after it: a name never reaches another folder.
 QListWidgetItem *listedSet(const QListWidget *list, const QString &name)
 {
     const QString extension = QStringLiteral(".set");

@@ -4,16 +4,11 @@
 
 class MainWindow;
 
-// Reads --launch from the program's arguments. Asked for the usage, it shows it and ends the
-// process with status 0; given --launch without a name or more than once, it warns and ends
-// the process with status 4, before anything starts up.
+// Reads --launch, before anything starts up: the usage ends the process with 0, a mistake
+// with 4.
 LaunchOption takeLaunchOption(const QStringList &arguments);
 
-// Does with the window, which has started up but is not shown, what a player does by choosing
-// the set in the ".set Files" list, pressing "Load Selected Setting File" and then "Run
-// Varnhold". It ends the process: with status 0 once the game started; 4 when there is no such
-// set or it cannot be read; 5 when the set names mods its lists lack and the player does not
-// want to start without them; 6 when the game cannot be started. Each failure says why first.
-// Returns that status when a test keeps the process alive; a start-up that ended the process
-// already returns at once.
+// Chooses, loads and runs the set as a player would, then ends the process: 0 once the game
+// started, 4 for no such or unreadable set, 5 when the player declines to start without missing
+// mods, 6 when the game cannot start. Returns that status when a test keeps the process alive.
 int launchSet(MainWindow &window, const QString &name);

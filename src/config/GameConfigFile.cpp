@@ -22,9 +22,7 @@ platform::TextEncoding encodingTheGameReads(const QString &path)
 
 GameConfigText readGameConfigFile(const QString &path)
 {
-    // A file cut short by a read error never reaches the editor: saving it would destroy the
-    // rest of the user's configuration. The editor knows one line end; the platform's own goes
-    // back on when the file is written.
+    // A file cut short by a read error never reaches the editor: saving it would lose the rest.
     platform::TextFileContent content = platform::readTextFile(path);
     return GameConfigText{content.read, std::move(content.text), std::move(content.errorText)};
 }

@@ -2,8 +2,7 @@
 
 #include <QString>
 
-// The game's configuration file is opaque text to the tool: read and written whole, with the
-// platform's line ends on disk. It is read in the encoding it is in and written back in it.
+// The game's configuration file is opaque text, read and written whole in its own encoding.
 
 struct GameConfigText {
     bool read = false;
@@ -18,9 +17,7 @@ struct GameConfigWriteResult {
 
 GameConfigText readGameConfigFile(const QString &path);
 
-// Replaces the file only once the new text is completely on disk, so that on any failure the
-// old file stays exactly as it was; only where the folder allows no file beside it is the file
-// written in place.
+// Replaces the file as replaceTextFile does.
 GameConfigWriteResult writeGameConfigFile(const QString &path, const QString &text);
 
 // The two steps of writeGameConfigFile(), for a caller that looks at the bytes in between: the

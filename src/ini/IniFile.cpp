@@ -45,8 +45,6 @@ int IniLine::kindOf(const QString &text)
     return LineEntry;
 }
 
-IniFile::IniFile() = default;
-
 IniFile::IniFile(const QString &path)
 {
     load(path);
@@ -118,8 +116,7 @@ void IniFile::append(const IniLine &line)
 
 IniFile::Location IniFile::locate(const QString &section, const QString &key) const
 {
-    // A name holding the delimiter could match at more than one place in a line; those
-    // rare lookups take the plain scan.
+    // A name holding the delimiter could match at more than one place in a line.
     if (section.contains(QLatin1Char(']')) || key.contains(QLatin1Char('=')))
         return locateByScanning(section, key);
     return locateByIndex(section, key);
@@ -209,9 +206,7 @@ QByteArray IniFile::encodedText() const
     platform::setWritingEncoding(stream, platform::encodingToWrite(fileEncoding, [this] {
                                      return codePageHoldsEveryLine();
                                  }));
-    // A reader takes a zero-width no-break space at the very start of a file for a byte-order
-    // mark and drops it, which could turn the first line into another kind of line; a mark in
-    // front of it keeps it.
+    // A reader would drop a zero-width no-break space at the very start as a byte-order mark.
     if (!lines.isEmpty() && lines.first().text.startsWith(QChar(0xFEFF)))
         stream.setGenerateByteOrderMark(true);
     for (const IniLine &line : std::as_const(lines))

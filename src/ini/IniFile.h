@@ -20,7 +20,7 @@ public:
         StatusNoKey = 5
     };
 
-    IniFile();
+    IniFile() = default;
     explicit IniFile(const QString &path);
 
     QString value(const QString &section, const QString &key, const QString &defaultValue);
@@ -34,8 +34,7 @@ public:
     QString errorText() const { return lastErrorText; }
 
 private:
-    // Where a key stands: its section's header line, its own line (or -1), and the line
-    // where the section ends (the next header, or the line count).
+    // The lines of a key's section header, of the key (or -1), and where the section ends.
     struct Location {
         int header = -1;
         int entry = -1;
@@ -60,9 +59,7 @@ private:
     int statusCode = StatusOk;
     QString lastErrorText;
 
-    // Lookups would otherwise scan from the first line every time, which is quadratic for
-    // files of thousands of entries. The index is built on first use, kept up to date while
-    // lines are appended, and dropped when a line is inserted in the middle.
+    // Spares scanning from the first line at each lookup in files of thousands of entries.
     mutable bool indexValid = false;
     mutable QHash<QString, int> firstHeaderByName;
     mutable QHash<int, QHash<QString, int>> firstEntryByKey; // per header line

@@ -19,16 +19,6 @@ const QString missingValue = QStringLiteral("ERROR");
 const QString defaultExecutablePath = QStringLiteral("C:/Program Files/Varnhold/varnhold.exe");
 const QString defaultModFolderPath = QStringLiteral("C:/Program Files/Varnhold/mods");
 const QString configBelowHome = QStringLiteral("/My Documents/Varnhold 2.3/config");
-
-QString existingEntryOrEmpty(const QString &path)
-{
-    return QFile::exists(path) ? path : QString();
-}
-
-QString existingFolderOrEmpty(const QString &path)
-{
-    return QDir(path).exists() ? path : QString();
-}
 } // namespace
 
 QString optionsIniPath()
@@ -55,9 +45,10 @@ QString defaultConfigFilePath()
 void defaultLocations()
 {
     AppState &state = appState();
-    state.exePath = existingEntryOrEmpty(defaultExecutablePath);
-    state.modFolderPath = existingFolderOrEmpty(defaultModFolderPath);
-    state.configFilePath = existingEntryOrEmpty(defaultConfigFilePath());
+    const QString configFilePath = defaultConfigFilePath();
+    state.exePath = QFile::exists(defaultExecutablePath) ? defaultExecutablePath : QString();
+    state.modFolderPath = QDir(defaultModFolderPath).exists() ? defaultModFolderPath : QString();
+    state.configFilePath = QFile::exists(configFilePath) ? configFilePath : QString();
 }
 
 LocationsSaveResult saveLocations()

@@ -2,8 +2,7 @@
 
 #include <QString>
 
-// The three game locations live in the shared state (exePath, modFolderPath,
-// configFilePath); these operations move them between there and options.ini.
+// Moves the three game locations between the shared state and options.ini.
 
 struct LocationsSaveResult {
     bool saved = true;
@@ -11,27 +10,22 @@ struct LocationsSaveResult {
     QString errorText;       // the system's reason when options.ini was not written
 };
 
-// options.ini beside the tool's executable, recomputed on every call so that a test's
-// stand-in folder is honoured.
+// options.ini beside the tool's executable, recomputed so that a test's folder is honoured.
 QString optionsIniPath();
 
-// Reads the three locations; anything missing or unreadable becomes the text "ERROR",
-// which then fails the existence checks.
+// Reads the three locations; anything missing or unreadable becomes "ERROR".
 void loadLocations();
 
 // Replaces all three locations by the game's usual places, each emptied when nothing is there.
 void defaultLocations();
 
-// The usual place of the game's configuration file below the user's home folder, with the
-// environment's separators kept exactly as they are.
+// The usual place of the game's configuration file below the user's home folder.
 QString defaultConfigFilePath();
 
-// Writes the three locations into the "Paths" section, keeping every other line of the file.
-// A file that exists but cannot be read is left alone and reported as not written.
+// Writes the three locations, keeping every other line; an unreadable file is left alone.
 LocationsSaveResult saveLocations();
 
-// Whether the executable, the mod folder and the configuration file all exist, checked in
-// that order.
+// Whether the executable, the mod folder and the configuration file all exist.
 bool locationsExist();
 bool locationsExist(const QString &exePath, const QString &modFolderPath,
                     const QString &configFilePath);

@@ -18,18 +18,7 @@ OptionsDialog::OptionsDialog(QWidget *parent)
     , ui(new OptionsDialogForm)
 {
     ui->setupUi(this);
-    fillFromLocations();
-}
-
-OptionsDialog::~OptionsDialog()
-{
-    delete ui;
-}
-
-// The configuration field starts filled as well: OK insists on an existing file there, so an
-// empty field would make every OK fail until the user retyped the path.
-void OptionsDialog::fillFromLocations()
-{
+    // The configuration field starts filled as well: OK insists on an existing file there.
     const AppState &state = appState();
     ui->modPathExample->setText(QStringLiteral("Example: C:/Program Files/Varnhold/mods"));
     ui->executablePath->setText(state.exePath);
@@ -37,18 +26,9 @@ void OptionsDialog::fillFromLocations()
     ui->ConfigFile->setText(state.configFilePath);
 }
 
-bool OptionsDialog::enteredLocationsExist() const
+OptionsDialog::~OptionsDialog()
 {
-    return locationsExist(ui->executablePath->text(), ui->modFolder->text(),
-                          ui->ConfigFile->text());
-}
-
-void OptionsDialog::storeLocations()
-{
-    AppState &state = appState();
-    state.exePath = ui->executablePath->text();
-    state.modFolderPath = ui->modFolder->text();
-    state.configFilePath = ui->ConfigFile->text();
+    delete ui;
 }
 
 // File dialogs stay children of this dialog and go with it.
@@ -85,8 +65,11 @@ void OptionsDialog::on_buttonBox_rejected()
 
 void OptionsDialog::on_buttonBox_accepted()
 {
-    if (enteredLocationsExist()) {
-        storeLocations();
+    if (locationsExist(ui->executablePath->text(), ui->modFolder->text(), ui->ConfigFile->text())) {
+        AppState &state = appState();
+        state.exePath = ui->executablePath->text();
+        state.modFolderPath = ui->modFolder->text();
+        state.configFilePath = ui->ConfigFile->text();
         done(Stored);
         return;
     }

@@ -6,9 +6,8 @@ class OptionsDialogForm;
 class QFileDialog;
 class QLineEdit;
 
-// Lets the user see and change the three game locations. OK takes the three texts into the
-// shared state and ends with 0 only when all three exist; otherwise the shared state keeps
-// what it held. Cancel, Escape and the title-bar close end with 1.
+// Lets the user change the three game locations; OK stores them, ending with 0, only when all
+// three exist.
 class OptionsDialog : public QDialog {
     Q_OBJECT
 
@@ -29,9 +28,6 @@ private slots:
     void on_browseExecutable_clicked();
 
 private:
-    void fillFromLocations();
-    bool enteredLocationsExist() const;
-    void storeLocations();
     // Runs a prepared file dialog and, when the user picked something, puts it into `field`.
     void browseInto(QFileDialog *fileDialog, QLineEdit *field);
     QFileDialog *newFileDialog(const QString &startFolder);
@@ -39,6 +35,5 @@ private:
     OptionsDialogForm *ui;
 };
 
-// Shows a fresh locations dialog modally over `parent` and returns its result; the dialog
-// and its file dialogs are gone when this returns.
+// Shows a fresh locations dialog modally over `parent` and returns its result.
 int runOptionsDialog(QWidget *parent);

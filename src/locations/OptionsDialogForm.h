@@ -2,7 +2,6 @@
 
 #include "ui_OptionsDialogForm.h"
 
-// The locations dialog's fixed widget tree, drawn in OptionsDialogForm.ui. The dialog's slots
-// are wired to the widgets by object name, so the names must not change; the creation order is
-// the focus order.
+// The locations dialog's widgets, drawn in OptionsDialogForm.ui; slots are wired by object
+// name, and the creation order is the focus order.
 class OptionsDialogForm : public Ui::OptionsDialog {};

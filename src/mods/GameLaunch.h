@@ -2,7 +2,6 @@
 
 class QWidget;
 
-// Starts the game with the ticked mods and the other options, detached, in the executable's
-// folder, then ends the tool with status 0. When the start fails it warns and the tool goes on
-// with everything as it was. True when the game started.
+// Starts the game detached and ends the tool with status 0; a failed start warns and returns
+// false.
 bool launchGame(QWidget *window);

@@ -25,10 +25,8 @@ bool isFileSystemTop(const QString &folder)
     return folder.isEmpty();
 }
 
-// The file the start-up check found: a relative path below the tool's working folder. As a
-// bare relative path it would be searched for on PATH instead, or looked up again inside the
-// game's folder. Nothing is cleaned away, since the system resolves ".." after a symbolic
-// link as the check did.
+// The file the start-up check found; a bare relative path would be searched for on PATH. Nothing
+// is cleaned away: the system resolves ".." after a symbolic link as the check did.
 QString programAsChecked(const QString &exePath)
 {
     return exePath.isEmpty() ? exePath : QDir::current().absoluteFilePath(exePath);

@@ -4,15 +4,9 @@
 
 #include <QString>
 
-// The game's start for the current selection: the executable, made absolute against the
-// tool's working folder, as the program; one argument per ticked mod, its option and full
-// name, whatever characters it holds; then the other options split by the usual quoting rules
-// (white space separates words outside double quotes, a lone quote toggles quoting, two in a
-// row change nothing, three stand for one literal quote); and the executable's folder to work
-// in.
+// The game's start for the current selection: the absolute executable, one argument per ticked
+// mod, the other options split by the usual quoting rules, and the executable's folder.
 platform::DetachedStartRequest buildLaunchRequest();
 
-// The executable's path cut before its last folder separator ("/", on Windows also "\").
-// Empty, meaning the current working folder, for a bare program name; a path at the top of
-// a file system keeps its separator, so "/varnhold" works in "/" and "C:/v.exe" in "C:/".
+// The executable's folder: empty for a bare name; a root keeps its separator ("/", "C:/").
 QString gameWorkingFolder(const QString &exePath);

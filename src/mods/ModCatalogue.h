@@ -14,16 +14,12 @@ struct ModFolderScan {
     bool complete() const { return missing == nullptr; }
 };
 
-// Appends the mods of "/multiplay", "/campaign" and "/global" under modFolderPath to their
-// tables, in that order. Stops at the first subfolder that does not exist; the tables of the
-// earlier ones are filled by then.
+// Appends the mods of each subfolder to its table, stopping at the first missing subfolder.
 ModFolderScan scanModSubfolders(const QString &modFolderPath);
 
-// The plain, visible files of a folder by name ignoring case, every extension included.
-// Names holding a line break are left out: a set file keeps one name per line, so such a
-// name could never be stored or read back intact.
+// The listable mod names of a folder. A name holding a line break is left out: a set file could
+// never store it intact.
 QStringList listModFileNames(const QString &folderPath);
 
-// Whether a plain file of this name in a subfolder is listed as a mod: it holds no line break and
-// is not hidden by its name.
+// Whether a plain file of this name in a subfolder is listed as a mod.
 bool isListableModName(const QString &name);

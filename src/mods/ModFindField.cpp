@@ -1,13 +1,13 @@
 #include "mods/ModFindField.h"
 
 #include "app/form/MainWindowForm.h"
+#include "app/form/MessageTexts.h"
 #include "app/state/ModGroup.h"
 #include "mods/ModListFilter.h"
 #include "mods/ModLists.h"
 #include "mods/ModMatchCount.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -17,11 +17,6 @@
 #include <QTreeWidget>
 
 namespace {
-QString mainWindowText(const char *text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
-
 // Keys in the field that mean "go to the matches": the arrows that walk a list and Return.
 bool leadsIntoList(const QKeyEvent *key)
 {
@@ -64,7 +59,7 @@ ModFindField::ModFindField(MainWindowForm &form, QMainWindow *window)
     : QObject(window)
     , form(form)
 {
-    auto *find = new QAction(mainWindowText("Find Mods"), window);
+    auto *find = new QAction(messageText("Find Mods"), window);
     find->setObjectName(QStringLiteral("actionFindMods"));
     find->setShortcut(QKeySequence::Find);
     find->setShortcutContext(Qt::WindowShortcut);
@@ -78,11 +73,6 @@ ModFindField::ModFindField(MainWindowForm &form, QMainWindow *window)
                 applyFilter();
         });
     }
-}
-
-bool ModFindField::isOpen() const
-{
-    return filtered != nullptr;
 }
 
 QTreeWidget *ModFindField::listOfOpenPage() const
@@ -135,8 +125,8 @@ void ModFindField::makeField()
 {
     edit = new QLineEdit();
     edit->setObjectName(QStringLiteral("findMods"));
-    edit->setAccessibleName(mainWindowText("Find Mods"));
-    edit->setPlaceholderText(mainWindowText("Find Mods"));
+    edit->setAccessibleName(messageText("Find Mods"));
+    edit->setPlaceholderText(messageText("Find Mods"));
     edit->installEventFilter(this);
     connect(edit, &QLineEdit::textChanged, this, &ModFindField::applyFilter);
     // Only the player emptying the field closes it; the field cleared by a close does not.
@@ -162,8 +152,7 @@ void ModFindField::makeField()
     }
 }
 
-// Over the bottom edge of the list, as wide as the list, in front of it; Tab goes from the
-// list to the field and on to what follows the list.
+// Over the bottom edge of the list; Tab goes from the list to the field.
 void ModFindField::placeOver(QTreeWidget *list)
 {
     const bool hadFocus = edit->hasFocus();
@@ -196,8 +185,7 @@ void ModFindField::followPage()
         close();
         return;
     }
-    // Hiding the old page sent the keyboard on along the tab chain; a player typing into the
-    // field goes on typing into it.
+    // Hiding the old page sent the keyboard on; a player typing into the field goes on typing.
     const bool typing = edit->hasFocus() || focusLeftWithPage;
     focusLeftWithPage = false;
     QTreeWidget *previous = filtered;
@@ -216,8 +204,8 @@ void ModFindField::applyFilter()
     if (!isOpen())
         return;
     const int shown = filterModList(filtered, edit->text());
-    // The current mod stays what it is while the player types: moving it would tell a screen
-    // reader that the list has the keyboard. It moves when the list gets the keyboard.
+    // Moving the current mod while the player types would tell a screen reader that the list
+    // has the keyboard.
     QTreeWidgetItem *current = filtered->currentItem();
     if (current && !current->isHidden()) {
         filtered->scrollToItem(current);
@@ -233,8 +221,7 @@ void ModFindField::showEveryMod(QTreeWidget *list)
         list->scrollToItem(current, QAbstractItemView::PositionAtCenter);
 }
 
-// The field covers the last rows of the list: scroll the current item out from under it,
-// as far as the list can scroll.
+// The field covers the last rows of the list: scroll the current item out from under it.
 void ModFindField::keepCurrentClearOfField()
 {
     QTreeWidgetItem *current = filtered->currentItem();
@@ -250,25 +237,16 @@ void ModFindField::keepCurrentClearOfField()
     bar->setValue(bar->value() + (perItem ? (overlap + row.height() - 1) / row.height() : overlap));
 }
 
-void ModFindField::enterList()
-{
-    filtered->setFocus(Qt::OtherFocusReason);
-}
-
-// Space ticks the current mod, so in a list with the keyboard it is never a hidden one.
-void ModFindField::showCurrentOnEntry(QTreeWidget *list)
-{
-    QTreeWidgetItem *current = list->currentItem();
-    if (list == filtered && (!current || current->isHidden()))
-        makeCurrent(list, firstShownItem(list));
-}
-
 bool ModFindField::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != edit) {
         auto *list = qobject_cast<QTreeWidget *>(watched);
-        if (list && event->type() == QEvent::FocusIn)
-            showCurrentOnEntry(list);
+        // Space ticks the current mod, so in a list with the keyboard it is never a hidden one.
+        if (list && list == filtered && event->type() == QEvent::FocusIn) {
+            QTreeWidgetItem *current = list->currentItem();
+            if (!current || current->isHidden())
+                makeCurrent(list, firstShownItem(list));
+        }
         return false;
     }
     switch (event->type()) {
@@ -280,7 +258,7 @@ bool ModFindField::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::KeyPress:
         if (isOpen() && leadsIntoList(static_cast<QKeyEvent *>(event))) {
-            enterList();
+            filtered->setFocus(Qt::OtherFocusReason);
             return true;
         }
         break;
@@ -290,8 +268,7 @@ bool ModFindField::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-// The field's description tells the count to a reader that reads it with the field; a new
-// count comes as a new notification, so that a reader hears it while the player types.
+// A new count comes as a new notification, so that a reader hears it while the player types.
 void ModFindField::describeMatches(int shown)
 {
     const int total = filtered->topLevelItemCount();
@@ -301,9 +278,4 @@ void ModFindField::describeMatches(int shown)
     count = new ModMatchCount(edit, shown, total);
     edit->setAccessibleDescription(ModMatchCount::spokenCount(shown));
     count->show();
-}
-
-ModFindField *addModFindField(MainWindowForm &form, QMainWindow *window)
-{
-    return new ModFindField(form, window);
 }

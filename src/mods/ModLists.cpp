@@ -23,7 +23,6 @@
 #include <memory>
 
 namespace {
-// A checkable, unticked item with no text yet.
 QTreeWidgetItem *uncheckedItem()
 {
     auto *item = new QTreeWidgetItem();
@@ -32,9 +31,7 @@ QTreeWidgetItem *uncheckedItem()
     return item;
 }
 
-// A copy shares the flags and the check state of its original until either changes, so
-// naming copies of one unchecked item builds the same items with a fraction of the
-// allocations, which counts with thousands of mods.
+// Copies of one item share its data until they change: far fewer allocations for thousands.
 QTreeWidgetItem *namedCopy(const QTreeWidgetItem &original, const QString &name)
 {
     auto *item = new QTreeWidgetItem(original);
@@ -42,11 +39,9 @@ QTreeWidgetItem *namedCopy(const QTreeWidgetItem &original, const QString &name)
     return item;
 }
 
-// The first time an item changes, the list looks its row up by searching its items from the
-// last one, and remembers the row from then on; ticking every item of a long list for the
-// first time, as loading a set does, would cost time in the square of its length. So the items
-// join a few dozen at a time, and the list looks each one up at once, while it is among the
-// last ones (asking for the item's widget does that, and costs nothing else).
+// The list finds an item's row by searching from its last item, once; ticking a long list for
+// the first time would cost the square of its length. So items join a few dozen at a time and
+// are looked up (by itemWidget) while they are among the last.
 void addRememberingRows(QTreeWidget *list, const QList<QTreeWidgetItem *> &items)
 {
     constexpr qsizetype itemsAtOnce = 64;
@@ -124,11 +119,8 @@ void restorePlace(QTreeWidget *list, const ListPlace &place, const QList<QTreeWi
     list->horizontalScrollBar()->setValue(place.horizontalScroll);
 }
 
-// Rendering thousands of ticked names afresh for each tick takes longer than a frame; instead
-// the tick adds or removes its own line, which leaves the view as a full rendering would: the
-// k-th paragraph of the view is the k-th ticked name's. When the view holds another number of
-// paragraphs than there are ticked names (a name that breaks a paragraph of its own, or a table
-// changed behind the handlers), it says no and changes nothing.
+// Rendering thousands of ticked names for each tick takes longer than a frame, so the tick
+// adds or removes its own line; false, changing nothing, when the view's lines do not match.
 bool patchSelectedMods(QPlainTextEdit *view, int line, const QString &name, bool ticked)
 {
     QTextDocument *document = view->document();
@@ -148,13 +140,10 @@ bool patchSelectedMods(QPlainTextEdit *view, int line, const QString &name, bool
     return true;
 }
 
-// The items are made before they join the list, so that no itemChanged is emitted per item;
-// what those signals would have done to the table (every entry unticked) is done here.
+// The items are made before they join the list, so no itemChanged is emitted per item.
 int addItems(QTreeWidget *list, ModTable &table)
 {
-    // Every row is one line of the same font. Saying so spares the view from adding up the
-    // heights of all rows above an item each time one changes, which for a tick far down a
-    // list of thousands costs more than everything else together.
+    // Spares the view adding up the heights of all rows above an item at each tick.
     list->setUniformRowHeights(true);
     const std::unique_ptr<QTreeWidgetItem> unnamed(uncheckedItem());
     QList<QTreeWidgetItem *> items;
@@ -233,14 +222,12 @@ void refreshSelectedMods(MainWindowForm &form)
 
 void refreshCommandLine(MainWindowForm &form)
 {
-    // The line edit keeps no more; with tens of thousands of mods ticked, composing the whole
-    // line would cost more than all else a tick does.
+    // The line edit keeps no more, and the whole line would cost more than all else a tick does.
     form.CurrentCommandLine->setText(composeCommandLine(form.CurrentCommandLine->maxLength()));
 }
 
 // All items leave the list at once and join it again in the listing's order: moving them one
-// by one would have the list search each one's row (see addRememberingRows). So the list signals
-// its rows removed and inserted, and its current item and selection changed, but no itemChanged.
+// by one would have the list search each one's row (see addRememberingRows).
 void relistModList(MainWindowForm &form, const ModGroupFacts &group, const QStringList &listed)
 {
     ModTable &table = group.mods();

@@ -19,21 +19,16 @@ QTreeWidget *modList(MainWindowForm &form, const ModGroupFacts &group);
 // ends the process with that subfolder's status and returns false.
 bool scanModFolders(QWidget *window);
 
-// Gives each table's entries a checkable, unticked item in its list and renders both views
-// when there is any item at all.
+// Gives each table's entries an unticked item in its list.
 void populateModLists(MainWindowForm &form);
 
-// The handlers behind the lists' itemChanged and the other options' textChanged. They bring
-// the tables, `otherCommands` and the views up to date at once. To tick many items in one go,
-// open a ModViewBatch.
+// The handlers behind the lists' itemChanged and the other options' textChanged.
 void modItemChanged(MainWindowForm &form, ModTable &table, QTreeWidgetItem *item, int column);
 void otherCommandsChanged(MainWindowForm &form, const QString &text);
 
-// Shows a new listing of the group's subfolder: new mods appear unticked in their sorted place,
-// vanished ones disappear, and everything else stays as the player left it: the other ticks, the
-// current item, the selection, the scroll position and the focus. An item whose name is listed
-// again is the same item afterwards, with its check state and its hidden flag. When a ticked mod
-// vanished, both views are rendered once; otherwise they are left alone.
+// Shows a new listing of the group's subfolder: new mods appear unticked, vanished ones go, and
+// everything else (items, ticks, current item, selection, scroll, focus) stays. The views are
+// rendered only when a ticked mod vanished.
 void relistModList(MainWindowForm &form, const ModGroupFacts &group, const QStringList &listed);
 
 // Render both views, or each of them, afresh from the tables; inside a batch, at its end.

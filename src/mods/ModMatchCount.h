@@ -4,10 +4,8 @@
 
 class QLineEdit;
 
-// How many mods the find field shows, at the right end of the field: "3 of 120" to the eye,
-// "3 mods match" to a screen reader. Screen readers speak a notification as it appears, so
-// each new count is a new notification: the toolkit's bridge sends a changed name or
-// description without the new text, and readers keep the old one.
+// How many mods the find field shows. Each new count is a new label: the toolkit's bridge sends
+// a changed name or description without the new text, and screen readers keep the old one.
 class ModMatchCount : public QLabel {
     Q_OBJECT
 

@@ -41,8 +41,7 @@ int selectedModsLineCount()
 }
 
 namespace {
-// Into one string: joining the parts as strings of their own copies the whole line each time.
-// Composing stops once the text is `kept` characters long.
+// Into one string, stopping at `kept` characters: joining parts copies the whole line each time.
 void appendModArguments(QString &text, qsizetype kept)
 {
     for (const ModGroupFacts &group : modGroups) {

@@ -1,13 +1,13 @@
 #include "mods/ModUntick.h"
 
 #include "app/form/MainWindowForm.h"
+#include "app/form/MessageTexts.h"
 #include "app/state/ModGroup.h"
 #include "mods/ModLists.h"
 #include "mods/ModViewBatch.h"
 #include "platform/ListContextMenu.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QTreeWidget>
 
 namespace {
@@ -23,17 +23,9 @@ void untickItems(QTreeWidget *list)
     }
 }
 
-// Unticking all starts from nothing: the sets loaded before are not ticked again by the next
-// load.
-void forgetLoadedSets(const ModGroupFacts &group)
-{
-    group.loadedMods().clear();
-    group.latestReadStart() = 0;
-}
-
 QAction *newAction(QTreeWidget *list, const char *text, const char *objectName)
 {
-    auto *action = new QAction(QCoreApplication::translate("MainWindow", text), list);
+    auto *action = new QAction(messageText(text), list);
     action->setObjectName(QLatin1String(objectName));
     addContextMenuAction(list, action);
     return action;
@@ -56,14 +48,14 @@ void untickAllInList(MainWindowForm &form, const ModGroupFacts &group)
 {
     ModViewBatch batch(form);
     untickItems(modList(form, group));
-    forgetLoadedSets(group);
+    // Unticking all starts from nothing: the next load does not tick earlier sets again.
+    group.loadedMods().clear();
+    group.latestReadStart() = 0;
 }
 
 void untickAllMods(MainWindowForm &form)
 {
     ModViewBatch batch(form);
-    for (const ModGroupFacts &group : modGroups) {
-        untickItems(modList(form, group));
-        forgetLoadedSets(group);
-    }
+    for (const ModGroupFacts &group : modGroups)
+        untickAllInList(form, group);
 }

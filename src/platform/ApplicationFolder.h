@@ -7,8 +7,7 @@ namespace platform {
 // The folder of the tool's own executable, where options.ini and "Set Files" live.
 QString applicationDirPath();
 
-// Lets a test stand a temporary folder in for the executable's folder; an empty path
-// goes back to the real one.
+// Lets a test stand a folder in for the executable's folder; an empty path ends that.
 void setApplicationDirPathOverride(const QString &path);
 
 } // namespace platform

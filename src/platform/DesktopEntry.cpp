@@ -1,5 +1,7 @@
 #include "platform/DesktopEntry.h"
 
+#include <algorithm>
+
 namespace platform {
 namespace {
 bool isReserved(QChar c)
@@ -11,19 +13,7 @@ bool isReserved(QChar c)
 
 bool needsQuotes(const QString &argument)
 {
-    if (argument.isEmpty())
-        return true;
-    for (const QChar c : argument) {
-        if (isReserved(c))
-            return true;
-    }
-    return false;
-}
-
-bool isEscapedInQuotes(QChar c)
-{
-    return c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') ||
-           c == QLatin1Char('\\');
+    return argument.isEmpty() || std::any_of(argument.cbegin(), argument.cend(), isReserved);
 }
 
 QString doublePercents(QString text)
@@ -43,7 +33,7 @@ QString desktopEntryExecArgument(const QString &argument)
         return doublePercents(argument);
     QString quoted = QStringLiteral("\"");
     for (const QChar c : argument) {
-        if (isEscapedInQuotes(c))
+        if (QStringView(u"\"`$\\").contains(c))
             quoted += QLatin1Char('\\');
         quoted += c;
     }

@@ -6,14 +6,11 @@
 
 namespace platform {
 
-// One argument of an Exec key, as the command-line rules of desktop entries want it, before
-// the value is escaped as a string: an argument that holds a reserved character (or none at
-// all) stands in double quotes, inside which ", `, $ and \ take a backslash; every % is doubled,
-// since a lone one would start a field code.
+// One argument of an Exec key, quoted where needed, before it is escaped as a string; every %
+// is doubled, since a lone one would start a field code.
 QString desktopEntryExecArgument(const QString &argument);
 
-// A value of a string key as it is written in the file: backslashes doubled, line breaks and
-// tabs escaped, a leading blank kept.
+// A value of a string key as it is written in the file.
 QString desktopEntryString(const QString &value);
 
 // Whether a desktop entry can hold the text at all: it has no way to write other control

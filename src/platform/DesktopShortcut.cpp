@@ -33,8 +33,7 @@ QString shortcutSuffix()
 }
 
 #ifdef Q_OS_WIN
-// COM on the calling thread for as long as the object lives; the toolkit has usually begun it
-// there already, which only counts it once more.
+// COM on the calling thread for as long as the object lives.
 class ComApartment {
 public:
     ComApartment()
@@ -84,8 +83,7 @@ bool failed(HRESULT result, QString *reason)
     return true;
 }
 
-// Saved beside the target first and then moved over it, so a failed save cannot leave half a
-// shortcut where the old one was.
+// Saved beside the target and then moved over it, so a failed save leaves no half a shortcut.
 bool saveShellLink(const ToolShortcut &shortcut, const QString &path, QString *reason)
 {
     const ComApartment apartment;
@@ -117,8 +115,7 @@ bool saveShellLink(const ToolShortcut &shortcut, const QString &path, QString *r
     return true;
 }
 #else
-// The icons of an installed folder lie below it, where a desktop finds no icon by name unless
-// the folder was installed into the system's own places.
+// A desktop finds the icon by name only where the tool was installed into the system's places.
 QString toolIcon()
 {
     const QString beside =

@@ -24,8 +24,7 @@ QString systemReason(int code, const QString &program)
     return qt_error_string(code).replace(QLatin1String("%1"), QDir::toNativeSeparators(program));
 }
 
-// A failed start says why in so many words only sometimes, so the common reasons are found out
-// beforehand, in the system's words.
+// A failed start says why only sometimes, so the common reasons are found out beforehand.
 QString reasonStartWillFail(const DetachedStartRequest &request)
 {
     const QFileInfo program(request.program);

@@ -18,8 +18,7 @@ struct DetachedStartOutcome {
     QString errorText; // the system's reason when the start failed
 };
 
-// Starts a program that outlives the tool. No shell is involved: every argument reaches
-// the program exactly as given.
+// Starts a program that outlives the tool; no shell is involved.
 DetachedStartOutcome startDetached(const DetachedStartRequest &request);
 
 // The real start, bypassing any test handler.

@@ -4,8 +4,7 @@
 
 namespace platform {
 
-// The value of an environment variable, empty when it is not set. Names match without
-// regard to case, as they do on Windows, so "homedrive" finds HOMEDRIVE everywhere.
+// The value of an environment variable, its name matched without regard to case, as on Windows.
 QString environmentValue(const QString &name);
 
 } // namespace platform

@@ -23,8 +23,7 @@ bool &filesBesideTargetsRefused()
     return refused;
 }
 
-// Empty when the existing target may be written; otherwise the system's reason why not.
-// Opening it for appending changes nothing in it.
+// Empty when the existing target may be written (appending changes nothing); else why not.
 QString reasonTargetIsClosed(const QString &path)
 {
     QFile target(path);

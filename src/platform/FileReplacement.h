@@ -7,17 +7,12 @@ class QFileDevice;
 
 namespace platform {
 
-// Makes `text`, encoded and with "\n" for every line end, the whole content of the file at
-// `path`, with the platform's line ends on disk. Where the folder allows it, the text goes to a
-// temporary file beside the target that takes its place on commit, so a crash or a full disk
-// never leaves half a file behind. Where the folder takes no file beside the target but the
-// target itself may be written, as a configuration file inside an installed game can be, the
-// target is written in place. On failure `reason` holds the system's reason.
+// Makes `text` the whole content of the file at `path`, with the platform's line ends. It goes
+// through a file beside the target where the folder allows, so a crash never leaves half a
+// file; otherwise (a game's folder may take no new file) the target is written in place.
 bool replaceTextFile(const QString &path, const QByteArray &text, QString *reason);
 
-// Writes all `size` bytes at `data` to the open file. A write cut short by a full disk or a size
-// limit says so only when it is tried again, so the rest is written until everything is out or
-// the system gives its reason, which the file's errorString() then holds.
+// Writes all `size` bytes: a write cut short by a full disk says why only when tried again.
 bool writeAll(QFileDevice &file, const char *data, qint64 size);
 
 // The bytes replaceTextFile() puts on disk for `text`.

@@ -32,14 +32,14 @@ void FolderWatch::follow(const QString &folderPath)
 // folders between them.
 void FolderWatch::noticeChange(const QString &path)
 {
-    if (path == absoluteFolder || QFileInfo(absoluteFolder).isDir() != folderWatched() ||
+    if (path == absoluteFolder ||
+        QFileInfo(absoluteFolder).isDir() != watcher.directories().contains(absoluteFolder) ||
         nearestExistingFolderAbove() != watchedAbove)
         settleTimer.start();
 }
 
-// The system drops the watch of a folder that was removed or renamed; a folder that is there
-// again, under the followed path, gets a new one before it is listed, so that nothing made in it
-// afterwards goes unnoticed.
+// The system drops the watch of a folder removed or renamed; one that is back gets a new watch
+// before it is listed.
 void FolderWatch::watchAgain()
 {
     QStringList wanted;
@@ -59,8 +59,7 @@ void FolderWatch::watchAgain()
         QString reason;
         if (watcher.directories().contains(path) || !watchRefused(path, &reason))
             continue;
-        // The folder, or while it is missing the folder above it: without that watch nothing
-        // the folder goes through is noticed.
+        // Without the watch of the folder, or of the one above while it is missing, nothing shows.
         if (path == wanted.first() && !refusalTold) {
             refusalTold = true;
             emit refused(followed, reason);
@@ -79,11 +78,6 @@ bool FolderWatch::watchRefused(const QString &path, QString *reason)
         return false;
     *reason = reasonFolderCannotBeWatched(path);
     return true;
-}
-
-bool FolderWatch::folderWatched() const
-{
-    return watcher.directories().contains(absoluteFolder);
 }
 
 QString FolderWatch::nearestExistingFolderAbove() const

@@ -9,11 +9,8 @@
 
 namespace platform {
 
-// Tells when the entries of one folder may have changed: once a burst of changes in it, or of
-// it (made, removed, renamed), has been quiet for a quarter of a second, so that thousands of
-// files copied in at once give one signal. It watches the folder while it exists and the
-// nearest folder above it that exists, so that the folder is noticed when it comes back. The
-// system reports the changes; nothing is polled.
+// Signals once a burst of changes in or of one folder has been quiet for a quarter of a second.
+// It also watches the nearest existing folder above, to notice the folder coming back.
 class FolderWatch : public QObject {
     Q_OBJECT
 
@@ -22,22 +19,19 @@ public:
 
     explicit FolderWatch(QObject *parent = nullptr);
 
-    // Follows the folder at this path from now on, in place of the one before. Nothing is
-    // signalled for the change of folder itself.
+    // Follows this folder in place of the one before, signalling nothing for the change itself.
     void follow(const QString &folderPath);
     QString folderPath() const { return followed; }
 
 signals:
     void settled();
-    // The system refused the watch that would notice the folder's changes, with its reason.
-    // Said once for each folder followed.
+    // Once per folder followed, when the system refuses to watch it.
     void refused(const QString &folderPath, const QString &reason);
 
 private:
     void noticeChange(const QString &path);
     void watchAgain();
     bool watchRefused(const QString &path, QString *reason);
-    bool folderWatched() const;
     QString nearestExistingFolderAbove() const;
 
     QFileSystemWatcher watcher;
@@ -48,8 +42,7 @@ private:
     bool refusalTold = false;
 };
 
-// Lets a test refuse the watch of a folder with a reason of its own; where it gives none, the
-// system answers.
+// Lets a test refuse the watch of a folder with a reason; an empty one leaves it to the system.
 inline TestSeam<QString(const QString &folderPath)> watchRefusalSeam;
 
 } // namespace platform

@@ -4,14 +4,11 @@
 
 namespace platform {
 
-// The font the forms' fixed rectangles are made for: Microsoft's classic 8-point dialog font
-// where Windows has it. Elsewhere the platform's own font is too wide for the captions, so a
-// narrow sans takes its place at the usual 9 points, or, without that family, the platform's
-// family narrowed.
+// The font the forms' fixed rectangles are made for: Windows' classic 8-point dialog font, or
+// elsewhere a narrow sans, since the platform's own font is too wide for the captions.
 QFont formFont();
 
-// Makes formFont() the application's default font. Call it once the application object
-// exists and before the first window is built; the start-up and the tests both do.
+// Makes formFont() the application's default font; call it before the first window is built.
 void useFormFont();
 
 } // namespace platform

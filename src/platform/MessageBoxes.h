@@ -22,8 +22,7 @@ void showWarning(QWidget *parent, const QString &title, const QString &text);
 // A question with the buttons Yes and No, No being the default; true when the answer is Yes.
 bool askQuestion(QWidget *parent, const QString &title, const QString &text);
 
-// Lets a test take the boxes instead of showing them. The answer counts for questions only:
-// true stands for Yes.
+// Lets a test take the boxes instead of showing them; its answer, for questions, true for Yes.
 inline TestSeam<bool(QWidget *parent, const MessageRecord &message)> messageBoxSeam;
 
 } // namespace platform

@@ -4,8 +4,7 @@
 
 namespace platform {
 
-// Ends the process at once with the given status. A test may record the status and return
-// instead, so every caller returns right after calling this.
+// Ends the process at once; a test may have it return instead, so every caller returns after it.
 void exitProcess(int status);
 
 inline TestSeam<void(int status)> processExitSeam;

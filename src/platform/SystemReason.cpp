@@ -26,8 +26,7 @@ QString reasonFileCannotBeRead(const QString &path)
     return file.errorString();
 }
 
-// Qt's watcher gives no reason for a refusal, so the system is asked once more with a watch of
-// its own, which meets the same limits.
+// Qt's watcher gives no reason for a refusal, so the system is asked again with a watch of its own.
 QString reasonFolderCannotBeWatched(const QString &path)
 {
 #ifdef Q_OS_LINUX

@@ -8,13 +8,10 @@ namespace platform {
 // words its reasons as sentences that end in a full stop of their own.
 QString reasonInMessage(const QString &reason);
 
-// The system's own words for why the file at `path` cannot be opened for reading, such as why
-// nothing is there: no such entry, or a file in the way of a folder. The words differ between
-// systems.
+// The system's own words for why the file at `path` cannot be opened for reading.
 QString reasonFileCannotBeRead(const QString &path);
 
-// The system's own words for why it refuses to tell of changes in the folder at `path`, such
-// as a limit on the folders watched; a plain statement of the refusal where it gives none.
+// The system's own words for why it refuses to watch the folder at `path`.
 QString reasonFolderCannotBeWatched(const QString &path);
 
 } // namespace platform

@@ -8,8 +8,7 @@ namespace platform {
 template <typename Signature>
 class TestSeam;
 
-// A call to the system that a test may take over, to record it or answer it instead of the
-// system. An empty replacement restores the real call.
+// A call to the system that a test may take over; an empty replacement restores the real call.
 template <typename Result, typename... Arguments>
 class TestSeam<Result(Arguments...)> {
 public:

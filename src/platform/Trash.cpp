@@ -10,9 +10,8 @@
 
 namespace platform {
 namespace {
-// When the home trash's own folder cannot be made, Qt takes the working folder for the trash and
-// moves the file there, saying it was trashed. So the folder is made first, as a desktop makes
-// it; where even that fails, the user has no trash.
+// Without the home trash's folder, Qt would take the working folder for the trash, so the folder
+// is made first; where even that fails, the user has no trash.
 bool systemHasTrash()
 {
 #ifdef Q_OS_UNIX

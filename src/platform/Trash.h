@@ -10,11 +10,7 @@ enum class TrashOutcome {
     Failed,         // still there; the reason says why
 };
 
-// Moves the file into the system's trash. Only where the system has no trash is the file deleted
-// outright: on Linux when the home trash's folder (Trash in the user's data folder) can neither
-// be found nor made; on Windows when the system has no recycling at all (it answers that the
-// operation is not implemented), where a volume without a recycle bin is the system's own affair.
-// Any other failure leaves the file where it is, with the system's reason in `reason`.
+// Moves the file into the system's trash; only a system with no trash at all deletes it outright.
 TrashOutcome moveToTrash(const QString &path, QString *reason);
 
 } // namespace platform

@@ -13,10 +13,8 @@ struct MissingMods {
     bool isEmpty() const { return multiplay.isEmpty() && campaign.isEmpty() && global.isEmpty(); }
 };
 
-// Compares the entries of the latest read with the mod tables; call it right after a set was
-// read.
+// Compares the entries of the latest read with the mod tables.
 MissingMods findMissingMods();
 
-// The missing mods for a message: under the title of each list that lacks any, one name a
-// line, at most `limit` names in all; the rest are counted in a last line "and N more".
+// The missing mods for a message, by list, at most `limit` names, the rest counted.
 QString missingModsListing(const MissingMods &missing, int limit = 20);

@@ -2,6 +2,7 @@
 
 #include "app/form/FileFailureMessages.h"
 #include "app/form/MainWindowForm.h"
+#include "app/form/MessageTexts.h"
 #include "app/state/AppState.h"
 #include "platform/MessageBoxes.h"
 #include "setfiles/SetFileCreate.h"
@@ -12,18 +13,9 @@
 #include "setfiles/SetFileNames.h"
 #include "setfiles/SetName.h"
 
-#include <QCoreApplication>
 #include <QListWidget>
 
 namespace {
-void warnUnusableSetFileName(QWidget *window, const QString &name)
-{
-    platform::showWarning(
-        window, QCoreApplication::translate("MainWindow", "Create Set File"),
-        QCoreApplication::translate("MainWindow", "\"%1\" cannot be used as a set file name.")
-            .arg(name));
-}
-
 bool writeNewSetFile(int choice, QWidget *window)
 {
     makeSetFileFolder();
@@ -35,13 +27,6 @@ bool writeNewSetFile(int choice, QWidget *window)
     warnFileFailure(window, MessageTitle::HalvaneV5, FileFailure::Write, path, result.errorText);
     return false;
 }
-
-void relistSetFiles(MainWindowForm &form)
-{
-    refreshSetFileNames();
-    form.listChooseSetting->clear();
-    populateSetFileList(form);
-}
 } // namespace
 
 bool askForNewSetName(QWidget *window)
@@ -51,7 +36,8 @@ bool askForNewSetName(QWidget *window)
     const QString &name = appState().newSetName;
     if (isUsableSetFileName(name))
         return true;
-    warnUnusableSetFileName(window, name);
+    platform::showWarning(window, messageText("Create Set File"),
+                          messageText("\"%1\" cannot be used as a set file name.").arg(name));
     return false;
 }
 
@@ -62,5 +48,7 @@ void createSetFile(MainWindowForm &form, QWidget *window)
         return;
     if (!askForNewSetName(window) || !writeNewSetFile(choice, window))
         return;
-    relistSetFiles(form);
+    refreshSetFileNames();
+    form.listChooseSetting->clear();
+    populateSetFileList(form);
 }

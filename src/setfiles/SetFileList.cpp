@@ -20,8 +20,7 @@
 #include <QTreeWidgetItemIterator>
 
 namespace {
-// Every item named in the set gets ticked, duplicates included; the tree's own change signal
-// brings the tables and views up to date.
+// The tree's own change signal brings the tables and views up to date.
 void tickNamedItems(QTreeWidget *tree, const QVector<ModEntry> &loaded)
 {
     if (loaded.isEmpty())
@@ -36,8 +35,7 @@ void tickNamedItems(QTreeWidget *tree, const QVector<ModEntry> &loaded)
     }
 }
 
-// A set goes into the trash, so that it can be brought back. A folder named like a set is no set
-// the tool made, and it is not removed with all it holds.
+// A folder named like a set is no set the tool made, and is not removed with all it holds.
 bool removeSetFile(const QString &path, QString *reason)
 {
     if (QFileInfo(path).isDir()) {

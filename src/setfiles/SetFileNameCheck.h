@@ -2,6 +2,5 @@
 
 class QString;
 
-// Whether a typed name can become a file in the set-file folder, and nowhere else, that the
-// set-file list then shows.
+// Whether a typed name can become a listed file in the set-file folder, and nowhere else.
 bool isUsableSetFileName(const QString &name);

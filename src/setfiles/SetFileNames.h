@@ -1,5 +1,4 @@
 #pragma once
 
-// Lists the set files of the set-file folder into the shared state, sorted by name without
-// regard to case; a missing folder gives an empty list.
+// Lists the set files of the set-file folder into the shared state, sorted ignoring case.
 void refreshSetFileNames();

@@ -4,8 +4,7 @@
 
 #include <QString>
 
-// Outcome of reading or writing a set file: the INI store's status and, on failure, the
-// system's reason, ready for a message.
+// Outcome of reading or writing a set file: the INI store's status and the system's reason.
 struct SetFileResult {
     int status = IniFile::StatusOk;
     QString errorText;

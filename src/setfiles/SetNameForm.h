@@ -2,7 +2,5 @@
 
 #include "ui_SetNameForm.h"
 
-// The widgets of the dialog that asks for the name of a new set file, drawn in SetNameForm.ui.
-// The button box reaches the standard accept() and reject() before the dialog's own slots,
-// which are wired by object name, so the names must not change.
+// The widgets of the set-name dialog, drawn in SetNameForm.ui; slots are wired by object name.
 class SetNameForm : public Ui::SetName {};

@@ -51,8 +51,7 @@ void addSetShortcutAction(MainWindowForm &form, QWidget *window)
 
 void createSetShortcut(QWidget *window, const QString &setFileName)
 {
-    // The name as listed, extension and all: no option of the toolkit's ends in ".set", so
-    // the application object can never take it for one of its own.
+    // The name as listed, extension and all: no option of the toolkit's ends in ".set".
     const platform::ToolShortcut shortcut{
         QCoreApplication::translate("MainWindow", "%1 - Varnhold").arg(setName(setFileName)),
         {QStringLiteral("--launch"), setFileName}};

@@ -4,11 +4,8 @@ class MainWindowForm;
 class QString;
 class QWidget;
 
-// Adds "Create Desktop Shortcut" to the context menu of the set-file list: it puts a shortcut
-// on the user's desktop that starts the current set without showing the window. The action
-// is disabled while no set is current.
+// Adds "Create Desktop Shortcut", for the current set, to the context menu of the set-file list.
 void addSetShortcutAction(MainWindowForm &form, QWidget *window);
 
-// Makes the desktop shortcut of the set file of this name, after asking whether to replace
-// one that is there already; a failure is reported.
+// Makes the desktop shortcut of this set, asking before it replaces one.
 void createSetShortcut(QWidget *window, const QString &setFileName);

@@ -6,10 +6,8 @@ class QString;
 class QWidget;
 
 enum class FileFailure { Read, Write, Delete };
-// The title says which of the tool's files the warning is about: "Varnhold locations" for
-// options.ini, "Halvane v5" for the set files and the game's configuration.
+// The title: "Varnhold locations" for options.ini, "Halvane v5" for the other files.
 
-// Warns that the file at `path` could not be read, written or deleted; `reason` is the
-// system's own text. Title and message are translated in the main window's context.
+// Warns that the file at `path` could not be read, written or deleted, and the system's reason.
 void warnFileFailure(QWidget *parent, MessageTitle title, FileFailure failure, const QString &path,
                      const QString &reason);

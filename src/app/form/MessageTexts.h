@@ -2,8 +2,7 @@
 
 class QString;
 
-// The texts of the tool's messages are translated in the main window's context, whichever
-// part of the tool shows them.
+// The tool's message texts, translated in the main window's context wherever they are shown.
 QString messageText(const char *text);
 
 // "Varnhold locations" for the locations and the mod folder, "Halvane v5" for the rest.

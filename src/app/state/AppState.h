@@ -7,8 +7,7 @@
 #include <QStringList>
 #include <QVector>
 
-// The tool's working state for the whole run, shared by every subsystem. There is exactly
-// one instance; tests put it back to empty with resetAppState().
+// The tool's working state for the whole run, shared by every subsystem.
 struct AppState {
     QString exePath;
     QString modFolderPath;

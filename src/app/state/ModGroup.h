@@ -8,8 +8,7 @@
 // command line, the selected-mods text and the set files always list them in this order.
 enum class ModGroup { Multiplay, Campaign, Global };
 
-// Everything that sets one kind of mods apart, for the catalogue, the command line, the set
-// files and the window alike.
+// Everything that sets one kind of mods apart.
 struct ModGroupFacts {
     ModGroup group;
     // Appended to the mod folder's path as it stands.

@@ -5,20 +5,15 @@
 #include <QHash>
 #include <QVector>
 
-// The mods of one subfolder in listing order. Entries are appended at start; afterwards their
-// tick flags change, and a new listing of the subfolder replaces them all at once. Loading a set
-// looks up thousands of names, so the table keeps an index of the first entry of each name; it
-// takes in new entries at the first lookup after them, so filling a table at start hashes
-// nothing.
+// The mods of one subfolder in listing order. Loading a set looks up thousands of names, so the
+// table indexes the first entry of each name, lazily, so that filling it at start hashes nothing.
 class ModTable {
 public:
     using const_iterator = QVector<ModEntry>::const_iterator;
 
     void append(const QString &name);
     void clear();
-    // Takes these entries in place of all the table held.
     void assign(QVector<ModEntry> newEntries);
-    // Makes room for that many entries in all, so that appending them allocates nothing more.
     void reserve(int size) { entries.reserve(size); }
 
     int size() const { return int(entries.size()); }
