@@ -9,6 +9,8 @@
 struct LaunchOption {
     // -h, --help or --help-all was given.
     bool helpWanted = false;
+    // -v or --version was given.
+    bool versionWanted = false;
     // --launch was given, with a name or without one.
     bool requested = false;
     QString setName;
@@ -22,3 +24,7 @@ LaunchOption readLaunchOption(const QStringList &arguments);
 // process with status 0. A program with a window has no console on Windows, so there the
 // usage comes in a box.
 [[noreturn]] void showUsage(const QStringList &arguments);
+
+// Shows the tool's name and version, in a box on Windows as the usage is, and ends the process
+// with status 0.
+[[noreturn]] void showVersion(const QStringList &arguments);

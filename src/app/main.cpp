@@ -7,6 +7,8 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("varnhold-mod-manager"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VMM_VERSION));
     platform::useFormFont();
     const LaunchOption launch = takeLaunchOption(QCoreApplication::arguments());
     MainWindow window;
