@@ -6,6 +6,9 @@
 #include "platform/Environment.h"
 #include "platform/PathChecks.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace {
 const QString pathsSection = QStringLiteral("Paths");
 const QString executableKey = QStringLiteral("ExecutablePath");
@@ -30,7 +33,7 @@ QString existingFolderOrEmpty(const QString &path)
 
 QString optionsIniPath()
 {
-    return platform::applicationDirPath() + QStringLiteral("/options.ini");
+    return platform::toolFileFolders().options + QStringLiteral("/options.ini");
 }
 
 void loadLocations()
@@ -61,6 +64,8 @@ LocationsSaveResult saveLocations()
 {
     const QString path = optionsIniPath();
     const AppState &state = appState();
+    // An installed tool's folder in the player's configuration is made at its first start.
+    QDir().mkpath(QFileInfo(path).path());
     IniFile ini(path);
     // Starting from an empty store would replace every other line the user keeps there.
     if (ini.status() == IniFile::StatusCannotOpen)

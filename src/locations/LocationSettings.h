@@ -11,8 +11,8 @@ struct LocationsSaveResult {
     QString errorText;       // the system's reason when options.ini was not written
 };
 
-// options.ini beside the tool's executable, recomputed on every call so that a test's
-// stand-in folder is honoured.
+// options.ini where the tool keeps its files (beside its executable, or in the player's folders
+// when installed), recomputed on every call so that a test's stand-in folder is honoured.
 QString optionsIniPath();
 
 // Reads the three locations; anything missing or unreadable becomes the text "ERROR",

@@ -11,6 +11,7 @@
 #include "locations/LocationStartup.h"
 #include "locations/OptionsDialog.h"
 #include "platform/ApplicationFolder.h"
+#include "setfiles/SetFileFolder.h"
 
 #include <QDialogButtonBox>
 #include <QLineEdit>
@@ -69,6 +70,8 @@ private slots:
     void validStoredLocationsAreKeptAndRewritten_data();
     void validStoredLocationsAreKeptAndRewritten();
     void rewriteKeepsUnrelatedLines();
+    void installedToolKeepsFilesInPlayerFolders_data();
+    void installedToolKeepsFilesInPlayerFolders();
 
     void unwritableOptionsIniWarnsOnceAndGoesOn_data();
     void unwritableOptionsIniWarnsOnceAndGoesOn();
@@ -418,6 +421,56 @@ void LocationSettingsTest::validStoredLocationsAreKeptAndRewritten()
     QCOMPARE(appState().modFolderPath, fill(modFolder));
     QCOMPARE(appState().configFilePath, folder.configPath());
     QCOMPARE(TestAppFolder::readFile(folder.optionsIniPath()), stored);
+}
+
+void LocationSettingsTest::installedToolKeepsFilesInPlayerFolders_data()
+{
+    QTest::addColumn<QString>("marker"); // relative to the executable's folder
+    QTest::addColumn<QString>("optionsFolder");
+    QTest::addColumn<QString>("setFilesParent");
+#ifdef Q_OS_WIN
+    const QString player =
+        QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA")) + "/Varnhold Mod Manager";
+    QTest::newRow("installed") << "installed-layout" << player << player;
+    QTest::newRow("marker elsewhere") << "../share/varnhold-mod-manager/installed-layout"
+                                      << "app"
+                                      << "app";
+#else
+    QTest::newRow("installed") << "../share/varnhold-mod-manager/installed-layout"
+                               << "config/varnhold-mod-manager"
+                               << "data/varnhold-mod-manager";
+    QTest::newRow("marker elsewhere") << "installed-layout"
+                                      << "app"
+                                      << "app";
+#endif
+    QTest::newRow("portable") << ""
+                              << "app"
+                              << "app";
+}
+
+// Only the package's marker makes the layout the installed one; the folders in the player's
+// home are made as needed.
+void LocationSettingsTest::installedToolKeepsFilesInPlayerFolders()
+{
+    QFETCH(QString, marker);
+    QFETCH(QString, optionsFolder);
+    QFETCH(QString, setFilesParent);
+    PlatformProbe probe;
+    TestAppFolder folder;
+    const QString home = folder.root() + "/";
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home + "config"));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home + "data"));
+    if (!marker.isEmpty())
+        TestAppFolder::writeFile(folder.appDir() + "/" + marker, "");
+    const QString options = QDir(home).filePath(optionsFolder) + "/options.ini";
+    QFile::remove(options);
+    QVERIFY(saveLocations().saved);
+    QVERIFY(QFile::exists(options));
+    QCOMPARE(setFileFolderPath(), QDir(home).filePath(setFilesParent) + "/Set Files");
+    if (!options.startsWith(home))
+        QFile::remove(options);
+    qunsetenv("XDG_CONFIG_HOME");
+    qunsetenv("XDG_DATA_HOME");
 }
 
 void LocationSettingsTest::rewriteKeepsUnrelatedLines()
