@@ -80,3 +80,15 @@ void showVersion(const QStringList &arguments)
     parser.process(QStringList{arguments.value(0), QStringLiteral("--version")});
     std::exit(0);
 }
+
+void answerUsageOrVersion(int &argc, char **argv)
+{
+    // Neither needs the window system, so a terminal without a display shows them too.
+    const QCoreApplication withoutWindows(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    const LaunchOption option = readLaunchOption(arguments);
+    if (option.helpWanted)
+        showUsage(arguments);
+    if (option.versionWanted)
+        showVersion(arguments);
+}

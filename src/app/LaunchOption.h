@@ -28,3 +28,7 @@ LaunchOption readLaunchOption(const QStringList &arguments);
 // Shows the tool's name and version, in a box on Windows as the usage is, and ends the process
 // with status 0.
 [[noreturn]] void showVersion(const QStringList &arguments);
+
+// Shows the usage or the version and ends the process when the command line asks for either;
+// otherwise returns. Runs before the application object, which would want a display.
+void answerUsageOrVersion(int &argc, char **argv);

@@ -70,10 +70,6 @@ bool startWithoutMissingMods(QWidget *window, const QString &setFileName)
 LaunchOption takeLaunchOption(const QStringList &arguments)
 {
     const LaunchOption option = readLaunchOption(arguments);
-    if (option.helpWanted)
-        showUsage(arguments);
-    if (option.versionWanted)
-        showVersion(arguments);
     if (!option.mistake.isEmpty()) {
         platform::showWarning(nullptr, title(), option.mistake);
         endWith(NoSet);

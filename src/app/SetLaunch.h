@@ -4,9 +4,8 @@
 
 class MainWindow;
 
-// Reads --launch from the program's arguments. Asked for the usage, it shows it and ends the
-// process with status 0; given --launch without a name or more than once, it warns and ends
-// the process with status 4, before anything starts up.
+// Reads --launch from the program's arguments. Given --launch without a name or more than once,
+// it warns and ends the process with status 4, before anything starts up.
 LaunchOption takeLaunchOption(const QStringList &arguments);
 
 // Does with the window, which has started up but is not shown, what a player does by choosing
