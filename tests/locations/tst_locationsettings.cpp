@@ -3,9 +3,9 @@
 #include "PlatformProbe.h"
 #include "TestAppFolder.h"
 
-#include "app/state/AppState.h"
 #include "app/MainWindow.h"
 #include "app/form/MainWindowForm.h"
+#include "app/state/AppState.h"
 #include "ini/IniFile.h"
 #include "locations/LocationSettings.h"
 #include "locations/LocationStartup.h"
@@ -428,24 +428,16 @@ void LocationSettingsTest::installedToolKeepsFilesInPlayerFolders_data()
     QTest::addColumn<QString>("marker"); // relative to the executable's folder
     QTest::addColumn<QString>("optionsFolder");
     QTest::addColumn<QString>("setFilesParent");
+    QString marker = "../share/varnhold-mod-manager/installed-layout", other = "installed-layout";
+    QString options = "config/varnhold-mod-manager", sets = "data/varnhold-mod-manager";
 #ifdef Q_OS_WIN
-    const QString player =
+    std::swap(marker, other);
+    options = sets =
         QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA")) + "/Varnhold Mod Manager";
-    QTest::newRow("installed") << "installed-layout" << player << player;
-    QTest::newRow("marker elsewhere") << "../share/varnhold-mod-manager/installed-layout"
-                                      << "app"
-                                      << "app";
-#else
-    QTest::newRow("installed") << "../share/varnhold-mod-manager/installed-layout"
-                               << "config/varnhold-mod-manager"
-                               << "data/varnhold-mod-manager";
-    QTest::newRow("marker elsewhere") << "installed-layout"
-                                      << "app"
-                                      << "app";
 #endif
-    QTest::newRow("portable") << ""
-                              << "app"
-                              << "app";
+    QTest::newRow("installed") << marker << options << sets;
+    QTest::newRow("marker of the other system") << other << "app"
+                                                << "app";
 }
 
 // Only the package's marker makes the layout the installed one; the folders in the player's
@@ -457,20 +449,17 @@ void LocationSettingsTest::installedToolKeepsFilesInPlayerFolders()
     QFETCH(QString, setFilesParent);
     PlatformProbe probe;
     TestAppFolder folder;
-    const QString home = folder.root() + "/";
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home + "config"));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home + "data"));
-    if (!marker.isEmpty())
-        TestAppFolder::writeFile(folder.appDir() + "/" + marker, "");
-    const QString options = QDir(home).filePath(optionsFolder) + "/options.ini";
+    const QDir home(folder.root());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("data")));
+    const auto restore =
+        qScopeGuard([] { qunsetenv("XDG_CONFIG_HOME"), qunsetenv("XDG_DATA_HOME"); });
+    TestAppFolder::writeFile(folder.appDir() + "/" + marker, "");
+    const QString options = home.filePath(optionsFolder) + "/options.ini";
     QFile::remove(options);
     QVERIFY(saveLocations().saved);
-    QVERIFY(QFile::exists(options));
-    QCOMPARE(setFileFolderPath(), QDir(home).filePath(setFilesParent) + "/Set Files");
-    if (!options.startsWith(home))
-        QFile::remove(options);
-    qunsetenv("XDG_CONFIG_HOME");
-    qunsetenv("XDG_DATA_HOME");
+    QVERIFY(QFile::remove(options)); // also from %APPDATA%, which is no test's own
+    QCOMPARE(setFileFolderPath(), home.filePath(setFilesParent) + "/Set Files");
 }
 
 void LocationSettingsTest::rewriteKeepsUnrelatedLines()
