@@ -62,9 +62,65 @@ foreach(plugin ${vmm_portable_plugins})
          COMMAND ${CMAKE_COMMAND} -E copy "${vmm_qt_prefix}/plugins/${plugin}"
                  "${vmm_portable_dir}/${plugin_folder}")
 endforeach()
+# Every file of the folder, in a fixed order, for the zip and the setup.
+set(vmm_portable_files varnhold-mod-manager.exe)
+foreach(dll ${vmm_mingw_runtime_dlls})
+    get_filename_component(dll_name "${dll}" NAME)
+    list(APPEND vmm_portable_files "${dll_name}")
+endforeach()
+list(APPEND vmm_portable_files Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll ${vmm_portable_plugins})
+# The same files give the same zip: one file time for all, taken from SOURCE_DATE_EPOCH when the
+# release sets it, and no extra fields with the times and owners of this machine.
+find_program(VMM_ZIP zip)
+find_program(VMM_TOUCH touch)
+if(VMM_ZIP AND VMM_TOUCH AND CMAKE_HOST_UNIX)
+    if(DEFINED ENV{SOURCE_DATE_EPOCH})
+        set(vmm_file_time "@$ENV{SOURCE_DATE_EPOCH}")
+    else()
+        set(vmm_file_time "${VMM_RELEASE_DATE} 12:00:00 UTC")
+    endif()
+    list(TRANSFORM vmm_portable_files PREPEND "${vmm_portable_name}/" OUTPUT_VARIABLE vmm_zip_entries)
+    list(APPEND vmm_portable_commands
+         COMMAND ${VMM_TOUCH} -d "${vmm_file_time}" ${vmm_zip_entries}
+         COMMAND ${CMAKE_COMMAND} -E env TZ=UTC ${VMM_ZIP} -q -X -D "${vmm_portable_zip}" ${vmm_zip_entries})
+else()
+    list(APPEND vmm_portable_commands
+         COMMAND ${CMAKE_COMMAND} -E tar cf "${vmm_portable_zip}" --format=zip "${vmm_portable_name}")
+endif()
 add_custom_target(windows-folder
     ${vmm_portable_commands}
-    COMMAND ${CMAKE_COMMAND} -E tar cf "${vmm_portable_zip}" --format=zip "${vmm_portable_name}"
     WORKING_DIRECTORY "${PROJECT_BINARY_DIR}"
     COMMENT "Making the portable Windows folder ${vmm_portable_zip}"
     VERBATIM)
+
+# The setup installs the same files for the current player only, in the installed layout.
+set(VMM_SETUP_EXE "${PROJECT_BINARY_DIR}/varnhold-mod-manager-${PROJECT_VERSION}-windows-setup.exe")
+set(VMM_SETUP_INSTALL_LINES "")
+set(VMM_SETUP_UNINSTALL_LINES "")
+set(VMM_SETUP_UNINSTALL_FOLDERS "")
+set(vmm_setup_folder "-")
+foreach(file ${vmm_portable_files})
+    get_filename_component(folder "${file}" DIRECTORY)
+    string(REPLACE "/" "\\" windows_file "${file}")
+    if(NOT folder STREQUAL vmm_setup_folder)
+        set(vmm_setup_folder "${folder}")
+        string(REPLACE "/" "\\" windows_folder "${folder}")
+        string(APPEND VMM_SETUP_INSTALL_LINES "    SetOutPath \"$INSTDIR\\${windows_folder}\"\n")
+        if(folder)
+            string(APPEND VMM_SETUP_UNINSTALL_FOLDERS "    RMDir \"$INSTDIR\\${windows_folder}\"\n")
+        endif()
+    endif()
+    string(APPEND VMM_SETUP_INSTALL_LINES "    File \"${vmm_portable_dir}/${file}\"\n")
+    string(APPEND VMM_SETUP_UNINSTALL_LINES "    Delete \"$INSTDIR\\${windows_file}\"\n")
+endforeach()
+configure_file("${PROJECT_SOURCE_DIR}/packaging/windows-setup.nsi.in"
+               "${PROJECT_BINARY_DIR}/windows-setup.nsi" @ONLY)
+find_program(VMM_MAKENSIS makensis)
+if(VMM_MAKENSIS)
+    add_custom_target(windows-setup
+        COMMAND ${VMM_MAKENSIS} -V2 -NOCD "${PROJECT_BINARY_DIR}/windows-setup.nsi"
+        WORKING_DIRECTORY "${PROJECT_BINARY_DIR}"
+        COMMENT "Making the Windows setup ${VMM_SETUP_EXE}"
+        VERBATIM)
+    add_dependencies(windows-setup windows-folder)
+endif()

@@ -36,6 +36,10 @@ BENCH_PACKAGES=(xvfb xauth libxcb1-dev)
 # The Windows build: the MinGW-w64 cross compiler, Qt's host tools for the Windows Qt, and Wine
 # to run the Windows programs.
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix ninja-build qt6-base-dev-tools wine wine64)
+# The release and its checks: the Debian package (dpkg-shlibdeps finds its dependencies, lintian,
+# appstreamcli and desktop-file-validate check it), the Windows setup (makensis, whose
+# amd64-unicode stubs Debian's nsis ships) and the reproducible zip.
+RELEASE_PACKAGES=(dpkg-dev fakeroot lintian appstream desktop-file-utils nsis zip xvfb xauth)
 
 # How run-tests and run-demo configure build/: the same options, so that switching between
 # them rebuilds nothing. No optimisation and no debug information keeps the build short;

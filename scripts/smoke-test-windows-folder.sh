@@ -4,7 +4,8 @@
 # screen with nothing but the folder's own DLLs, saves a picture of the main window to
 # BUILD/windows-folder-screenshot.png, closes the window with Alt+F4 and expects exit status 0;
 # starts a set through --launch and expects the game to get its mods; then starts it once more
-# without the campaign mod folder and expects its status, 3.
+# without the campaign mod folder and expects its status, 3. Then installs the setup silently,
+# starts the installed tool on a set in %APPDATA% and uninstalls it again.
 # Usage: scripts/smoke-test-windows-folder.sh WINDOWS-BUILD-FOLDER
 set -euo pipefail
 
@@ -140,3 +141,40 @@ if [ -z "$message" ]; then
 fi
 xdotool key --window "$message" Return 2>/dev/null
 expect_exit 3 "after reporting the missing campaign folder"
+
+# The setup, from the same build: a silent install into a folder of the prefix, the installed
+# tool keeping the player's files in %APPDATA%, and a silent uninstall that leaves no program
+# file and the player's files as they were.
+setup=$(echo "$build"/varnhold-mod-manager-*-windows-setup.exe)
+[ -f "$setup" ] || { echo "No setup in $build" >&2; exit 1; }
+installed=$WINEPREFIX/drive_c/vmm-setup-test
+appdata="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Varnhold Mod Manager"
+rm -rf "$installed" "$appdata"
+wine "$setup" /S '/D=C:\vmm-setup-test' </dev/null >>"$place/wine.log" 2>&1
+wineserver -w
+[ -f "$installed/varnhold-mod-manager.exe" ] && [ -f "$installed/platforms/qwindows.dll" ] ||
+    { echo "The setup installed nothing into C:\\vmm-setup-test." >&2; exit 1; }
+wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\varnhold-mod-manager' \
+    /v DisplayVersion </dev/null 2>/dev/null | grep -q DisplayVersion ||
+    { echo "The setup registered no uninstaller." >&2; exit 1; }
+mkdir -p "$appdata"
+mv "$tool/options.ini" "$tool/Set Files" "$appdata/"
+mkdir -p "$game/mods/campaign"
+rm -f "$game/launches.log"
+(cd "$installed" && VARNHOLD_STANDIN_NO_WINDOW=1 exec wine ./varnhold-mod-manager.exe --launch "Two Words") \
+    </dev/null >>"$place/wine.log" 2>&1 &
+pid=$!
+expect_exit 0 "installed, after starting the set Two Words from %APPDATA%"
+for _ in $(seq 1 60); do
+    [ "$(tail -n 3 "$game/launches.log" 2>/dev/null | tr -d '\r')" = "$expected" ] && break
+    sleep 0.5
+done
+[ "$(tail -n 3 "$game/launches.log" 2>/dev/null | tr -d '\r')" = "$expected" ] ||
+    { echo "The installed tool did not start the set from %APPDATA%." >&2; exit 1; }
+wine "$installed/uninstall.exe" /S </dev/null >>"$place/wine.log" 2>&1
+wineserver -w
+if [ -e "$installed" ] || [ ! -f "$appdata/options.ini" ]; then
+    echo "The uninstaller left $(find "$installed" 2>/dev/null | head -n 5) or took options.ini." >&2
+    exit 1
+fi
+echo "The setup installed the tool silently, the tool ran, and the uninstaller removed it."

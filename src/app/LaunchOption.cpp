@@ -17,6 +17,7 @@ void describeOptions(QCommandLineParser &parser)
     parser.setApplicationDescription(QCoreApplication::translate(
         "MainWindow", "Lists the mods of Varnhold's mod folder and starts the game with them."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addOption(QCommandLineOption(
         launchName,
         QCoreApplication::translate(
@@ -40,6 +41,8 @@ LaunchOption readLaunchOption(const QStringList &arguments)
     option.helpWanted = given.contains(QStringLiteral("help")) ||
                         given.contains(QStringLiteral("h")) ||
                         given.contains(QStringLiteral("?")) || given.contains(helpAllName);
+    option.versionWanted =
+        given.contains(QStringLiteral("version")) || given.contains(QStringLiteral("v"));
     const qsizetype launches = given.count(launchName);
     if (launches == 0)
         return option;
@@ -68,4 +71,24 @@ void showUsage(const QStringList &arguments)
                                                                       : QStringLiteral("--help");
     parser.process(QStringList{arguments.value(0), wanted});
     std::exit(0);
+}
+
+void showVersion(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    describeOptions(parser);
+    parser.process(QStringList{arguments.value(0), QStringLiteral("--version")});
+    std::exit(0);
+}
+
+void answerUsageOrVersion(int &argc, char **argv)
+{
+    // Neither needs the window system, so a terminal without a display shows them too.
+    const QCoreApplication withoutWindows(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    const LaunchOption option = readLaunchOption(arguments);
+    if (option.helpWanted)
+        showUsage(arguments);
+    if (option.versionWanted)
+        showVersion(arguments);
 }

@@ -65,8 +65,6 @@ bool startWithoutMissingMods(QWidget *window, const QString &setFileName)
 LaunchOption takeLaunchOption(const QStringList &arguments)
 {
     const LaunchOption option = readLaunchOption(arguments);
-    if (option.helpWanted)
-        showUsage(arguments);
     if (!option.mistake.isEmpty()) {
         platform::showWarning(nullptr, messageTitle(MessageTitle::HalvaneV5), option.mistake);
         endWith(NoSet);

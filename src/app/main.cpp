@@ -1,3 +1,4 @@
+#include "app/LaunchOption.h"
 #include "app/MainWindow.h"
 #include "app/SetLaunch.h"
 #include "platform/FormFont.h"
@@ -6,6 +7,9 @@
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("varnhold-mod-manager"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VMM_VERSION));
+    answerUsageOrVersion(argc, argv);
     QApplication application(argc, argv);
     platform::useFormFont();
     const LaunchOption launch = takeLaunchOption(QCoreApplication::arguments());

@@ -13,10 +13,11 @@
 namespace {
 const QString stampFormat = QStringLiteral("yyyy-MM-dd HH-mm-ss");
 
-// The folder that holds options.ini.
-QString optionsFolderPath()
+// Beside options.ini and "Set Files" in a folder of the player's own; in the player's data
+// folder, with "Set Files", when installed.
+QString backupsParentPath()
 {
-    return platform::applicationDirPath();
+    return platform::toolFileFolders().setFiles;
 }
 
 // Matches the names of the versions of one configuration file: the time, then the number of
@@ -72,7 +73,7 @@ bool writeBackup(const QString &path, const QByteArray &bytes, QString *reason)
 
 QString configBackupFolderPath()
 {
-    return optionsFolderPath() + QStringLiteral("/Config Backups");
+    return backupsParentPath() + QStringLiteral("/Config Backups");
 }
 
 QVector<ConfigBackup> listConfigBackups(const QString &configPath)

@@ -9,6 +9,9 @@
 #include <QFile>
 #include <QString>
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace {
 const QString pathsSection = QStringLiteral("Paths");
 const QString executableKey = QStringLiteral("ExecutablePath");
@@ -23,7 +26,7 @@ const QString configBelowHome = QStringLiteral("/My Documents/Varnhold 2.3/confi
 
 QString optionsIniPath()
 {
-    return platform::applicationDirPath() + QStringLiteral("/options.ini");
+    return platform::toolFileFolders().options + QStringLiteral("/options.ini");
 }
 
 void loadLocations()
@@ -55,6 +58,8 @@ LocationsSaveResult saveLocations()
 {
     const QString path = optionsIniPath();
     const AppState &state = appState();
+    // An installed tool's folder in the player's configuration is made at its first start.
+    QDir().mkpath(QFileInfo(path).path());
     IniFile ini(path);
     // Starting from an empty store would replace every other line the user keeps there.
     if (ini.status() == IniFile::StatusCannotOpen)

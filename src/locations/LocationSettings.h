@@ -10,7 +10,7 @@ struct LocationsSaveResult {
     QString errorText;       // the system's reason when options.ini was not written
 };
 
-// options.ini beside the tool's executable, recomputed so that a test's folder is honoured.
+// options.ini where the tool keeps its files, recomputed so that a test's folder is honoured.
 QString optionsIniPath();
 
 // Reads the three locations; anything missing or unreadable becomes "ERROR".

@@ -6,7 +6,7 @@
 
 QString setFileFolderPath()
 {
-    return platform::applicationDirPath() + QStringLiteral("/Set Files");
+    return platform::toolFileFolders().setFiles + QStringLiteral("/Set Files");
 }
 
 QString setFilePath(const QString &fileName)

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// The "Set Files" folder beside the tool's executable and the paths of the files in it.
+// The "Set Files" folder where the tool keeps its files, and the paths of the files in it.
 QString setFileFolderPath();
 QString setFilePath(const QString &fileName);
 

@@ -104,6 +104,7 @@ private slots:
     void missingModsAreThoseTheirListLacks();
     void toolStartsTheSetFromItsCommandLine_data();
     void toolStartsTheSetFromItsCommandLine();
+    void toolShowsItsUsage_data();
     void toolShowsItsUsage();
 };
 
@@ -385,17 +386,27 @@ void SetLaunchTest::toolStartsTheSetFromItsCommandLine()
     QCOMPARE(folder.recordedLaunches(), QList<QStringList>{expected});
 }
 
+void SetLaunchTest::toolShowsItsUsage_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QByteArray>("shown");
+    QTest::newRow("usage") << "--help" << QByteArray("--launch <NAME>");
+    QTest::newRow("version") << "--version" << QByteArray("varnhold-mod-manager " VMM_VERSION "\n");
+}
+
 void SetLaunchTest::toolShowsItsUsage()
 {
 #ifdef Q_OS_WIN
-    QSKIP("Windows shows the usage in a box, which would wait for a click");
+    QSKIP("Windows shows the usage and the version in a box, which would wait for a click");
 #else
+    QFETCH(QString, option);
+    QFETCH(QByteArray, shown);
     TestAppFolder folder;
     prepare(folder, Files{});
-    const Finished run = runTool(folder, {QStringLiteral("--help")});
+    const Finished run = runTool(folder, {option, QStringLiteral("--launch=Two Words")});
     QVERIFY(run.ended);
     QCOMPARE(run.status, 0);
-    QVERIFY2(run.output.contains("--launch <NAME>"), run.output.constData());
+    QVERIFY2(run.output.contains(shown), run.output.constData());
     QVERIFY(folder.recordedLaunches().isEmpty());
 #endif
 }

@@ -11,6 +11,7 @@
 #include "locations/LocationStartup.h"
 #include "locations/OptionsDialog.h"
 #include "platform/ApplicationFolder.h"
+#include "setfiles/SetFileFolder.h"
 
 #include <QDialogButtonBox>
 #include <QLineEdit>
@@ -64,6 +65,8 @@ private slots:
     void validStoredLocationsAreKeptAndRewritten_data();
     void validStoredLocationsAreKeptAndRewritten();
     void rewriteKeepsUnrelatedLines();
+    void installedToolKeepsFilesInPlayerFolders_data();
+    void installedToolKeepsFilesInPlayerFolders();
 
     void unwritableOptionsIniWarnsOnceAndGoesOn_data();
     void unwritableOptionsIniWarnsOnceAndGoesOn();
@@ -413,6 +416,45 @@ void LocationSettingsTest::validStoredLocationsAreKeptAndRewritten()
     QCOMPARE(appState().modFolderPath, fill(modFolder));
     QCOMPARE(appState().configFilePath, folder.configPath());
     QCOMPARE(TestAppFolder::readFile(folder.optionsIniPath()), stored);
+}
+
+void LocationSettingsTest::installedToolKeepsFilesInPlayerFolders_data()
+{
+    QTest::addColumn<QString>("marker"); // relative to the executable's folder
+    QTest::addColumn<QString>("optionsFolder");
+    QTest::addColumn<QString>("setFilesParent");
+    QString marker = "../share/varnhold-mod-manager/installed-layout", other = "installed-layout";
+    QString options = "config/varnhold-mod-manager", sets = "data/varnhold-mod-manager";
+#ifdef Q_OS_WIN
+    std::swap(marker, other);
+    options = sets =
+        QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA")) + "/Varnhold Mod Manager";
+#endif
+    QTest::newRow("installed") << marker << options << sets;
+    QTest::newRow("marker of the other system") << other << "app"
+                                                << "app";
+}
+
+// Only the package's marker makes the layout the installed one; the folders in the player's
+// home are made as needed.
+void LocationSettingsTest::installedToolKeepsFilesInPlayerFolders()
+{
+    QFETCH(QString, marker);
+    QFETCH(QString, optionsFolder);
+    QFETCH(QString, setFilesParent);
+    PlatformProbe probe;
+    TestAppFolder folder;
+    const QDir home(folder.root());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("data")));
+    const auto restore =
+        qScopeGuard([] { qunsetenv("XDG_CONFIG_HOME"), qunsetenv("XDG_DATA_HOME"); });
+    TestAppFolder::writeFile(folder.appDir() + "/" + marker, "");
+    const QString options = home.filePath(optionsFolder) + "/options.ini";
+    QFile::remove(options);
+    QVERIFY(saveLocations().saved);
+    QVERIFY(QFile::remove(options)); // also from %APPDATA%, which is no test's own
+    QCOMPARE(setFileFolderPath(), home.filePath(setFilesParent) + "/Set Files");
 }
 
 void LocationSettingsTest::rewriteKeepsUnrelatedLines()
