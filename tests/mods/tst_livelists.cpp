@@ -246,6 +246,9 @@ void LiveListsTest::setFileListFollowsTheFolder()
 // Names that differ only in case may come in either order from one listing to the next.
 void LiveListsTest::setFileListTakesNamesOfOneCaseReordered()
 {
+#ifdef Q_OS_WIN
+    QSKIP("A Windows folder holds no two names that differ only in case");
+#endif
     PlatformProbe probe;
     TestAppFolder folder;
     folder.createReadyTool();

@@ -52,18 +52,15 @@ void EscapesTest::setFileNamesCannotLeaveTheFolder_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("button");
-    const QStringList names{QStringLiteral("../escaped"),
-                            QStringLiteral("../../escaped"),
-                            QStringLiteral(".."),
-                            QStringLiteral("."),
-                            QStringLiteral("sub/../../escaped"),
-                            QStringLiteral("/tmp/escaped"),
-                            QStringLiteral("..\\escaped"),
-                            QStringLiteral("C:escaped"),
-                            QStringLiteral("line\nbreak"),
-                            QStringLiteral("carriage\rreturn"),
-                            QStringLiteral("nul\0byte"),
-                            QString()};
+    QStringList names{QStringLiteral("../escaped"),        QStringLiteral("../../escaped"),
+                      QStringLiteral("sub/../../escaped"), QStringLiteral("/tmp/escaped"),
+                      QStringLiteral("..\\escaped"),       QStringLiteral("C:escaped"),
+                      QStringLiteral("line\nbreak"),       QStringLiteral("carriage\rreturn"),
+                      QStringLiteral("nul\0byte"),         QString()};
+#ifndef Q_OS_WIN
+    // Elsewhere the system hides the files "..set" and "...set"; Windows lists them as sets.
+    names << QStringLiteral("..") << QStringLiteral(".");
+#endif
     for (const QString &name : names) {
         QTest::addRow("%s blank", qPrintable(visible(name)))
             << name << QStringLiteral("CreateBlank");
